@@ -1,0 +1,52 @@
+#pragma once
+// One way in to the simulated sensor (a TCP connection or the pseudo-terminal):
+// requests in, answers out, with the configured faults and, on the serial side,
+// at the line's byte rate.
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+#include "faults.h"
+#include "protocol.h"
+
+struct SimConfig {
+    FaultPlan* faults;
+    int faultDelayMs = 500;
+};
+
+class Endpoint : public QObject {
+    Q_OBJECT
+public:
+    Endpoint(SimSensor& sensor, SimConfig config, QObject* parent = nullptr);
+
+    // Bytes per second on the line; 0 sends at once.
+    void SetByteRate(double bytesPerSecond) { byteRate_ = bytesPerSecond; }
+    void Receive(const QByteArray& bytes);
+
+    std::function<void(const QByteArray&)> write;
+    std::function<void()> close;
+    // Called when an answer to ORDER_SET_BAUDRATE has gone out.
+    std::function<void(int baudIndex)> switchBaud;
+
+private:
+    struct Chunk {
+        QByteArray bytes;
+        qint64 notBeforeMs = 0;
+        int baudAfter = -1;
+    };
+    void Answer(const FrameAssembler::Request& request);
+    void Pump();
+
+    SimSensor& sensor_;
+    SimConfig config_;
+    FrameAssembler assembler_;
+    std::deque<Chunk> queue_;
+    QElapsedTimer clock_;
+    QTimer tick_;
+    double byteRate_ = 0;
+    double credit_ = 0;
+    qint64 lastMs_ = 0;
+};

@@ -1,0 +1,120 @@
+// chromik-sensor-sim: a simulated colour sensor speaking the frame protocol over
+// TCP and over a pseudo-terminal.
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTextStream>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <memory>
+
+#include "endpoint.h"
+#include "serialline.h"
+
+namespace {
+
+void Print(const QString& line) {
+    std::fputs(qPrintable(line + "\n"), stdout);
+    std::fflush(stdout);
+}
+
+void Fail(const QString& message) {
+    std::fputs(qPrintable("chromik-sensor-sim: " + message + "\n"), stderr);
+    std::exit(2);
+}
+
+bool ParseHostPort(const QString& text, QString& host, quint16& port) {
+    const int colon = text.lastIndexOf(':');
+    host = colon >= 0 ? text.left(colon) : "127.0.0.1";
+    bool ok = false;
+    const uint value = text.mid(colon + 1).toUInt(&ok);
+    port = static_cast<quint16>(value);
+    return ok && value <= 65535;
+}
+
+void ServeTcp(QTcpServer& server, SimSensor& sensor, SimConfig config) {
+    QObject::connect(&server, &QTcpServer::newConnection, [&server, &sensor, config] {
+        while (QTcpSocket* socket = server.nextPendingConnection()) {
+            auto* endpoint = new Endpoint(sensor, config, socket);
+            endpoint->write = [socket](const QByteArray& bytes) { socket->write(bytes); };
+            endpoint->close = [socket] { socket->disconnectFromHost(); };
+            QObject::connect(socket, &QTcpSocket::readyRead, endpoint,
+                             [socket, endpoint] { endpoint->Receive(socket->readAll()); });
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        }
+    });
+}
+
+int signalPipe[2] = {-1, -1};
+
+// SIGTERM and SIGINT end the event loop normally, so the serial symlink is removed.
+void QuitOnSignals() {
+    if (::pipe(signalPipe) != 0) return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, &QCoreApplication::quit);
+    const auto handler = [](int) {
+        const char byte = 1;
+        if (::write(signalPipe[1], &byte, 1) < 0) return;
+    };
+    std::signal(SIGTERM, handler);
+    std::signal(SIGINT, handler);
+    std::signal(SIGHUP, handler);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("chromik-sensor-sim");
+    QuitOnSignals();
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Simulated colour sensor. Serves the sensor's frame protocol on TCP and/or on a "
+        "pseudo-terminal. Without --tcp or --serial-link it listens on TCP 127.0.0.1:10001.");
+    parser.addHelpOption();
+    parser.addOptions({
+        {"tcp", "Listen on TCP [HOST:]PORT (port 0 picks a free one).", "host:port"},
+        {"serial-link", "Create a pseudo-terminal reachable through the symlink PATH.", "path"},
+        {"firmware", "Firmware identification text.", "text",
+         "SIMULATED COLOUR SENSOR FW 1.00"},
+        {"fault", "Fault to inject: " + FaultNames().join(", ") + ".", "kind", "none"},
+        {"fault-every", "Apply the fault to every Nth answer (default: the first only).", "n",
+         "0"},
+        {"fault-delay", "Delay in ms of the split and delay faults.", "ms", "500"},
+    });
+    parser.process(app);
+
+    FaultKind kind;
+    if (!ParseFault(parser.value("fault"), kind)) Fail("unknown fault " + parser.value("fault"));
+    FaultPlan faults(kind, parser.value("fault-every").toInt());
+    SimConfig config{&faults, parser.value("fault-delay").toInt()};
+    SimSensor sensor(parser.value("firmware"));
+
+    QString tcpSpec = parser.value("tcp");
+    if (tcpSpec.isEmpty() && !parser.isSet("serial-link")) tcpSpec = "127.0.0.1:10001";
+
+    QTcpServer server;
+    if (!tcpSpec.isEmpty()) {
+        QString host;
+        quint16 port;
+        if (!ParseHostPort(tcpSpec, host, port)) Fail("bad --tcp value " + tcpSpec);
+        if (!server.listen(QHostAddress(host), port))
+            Fail("cannot listen on " + tcpSpec + ": " + server.errorString());
+        ServeTcp(server, sensor, config);
+        Print(QString("tcp %1").arg(server.serverPort()));
+    }
+    std::unique_ptr<SerialLine> serial;
+    if (parser.isSet("serial-link")) {
+        serial = std::make_unique<SerialLine>(sensor, config);
+        QString error;
+        if (!serial->Open(parser.value("serial-link"), error)) Fail(error);
+        Print("serial " + parser.value("serial-link"));
+    }
+    return app.exec();
+}

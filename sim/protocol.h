@@ -1,0 +1,41 @@
+#pragma once
+// Frame handling on the sensor's side: cutting requests out of a byte stream and
+// answering them.
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+#include "link/frame.h"
+
+// Cuts complete request frames out of the incoming bytes. Bytes that cannot start a
+// valid header are skipped one at a time, as a device resynchronises on a noisy line.
+class FrameAssembler {
+public:
+    struct Request {
+        QByteArray frame;  // header and payload
+        bool dataOk = true;
+    };
+    void Append(const QByteArray& bytes) { buffer_.append(bytes); }
+    std::optional<Request> Next();
+
+private:
+    QByteArray buffer_;
+};
+
+QByteArray MakeFrame(uint8_t order, uint16_t param, const QByteArray& payload = {});
+
+// What the sensor does with one request.
+struct Reply {
+    QByteArray bytes;
+    int newBaudIndex = -1;  // >= 0: switch to this rate once the answer is out
+};
+
+class SimSensor {
+public:
+    explicit SimSensor(QString firmware) : firmware_(std::move(firmware)) {}
+    Reply Answer(const FrameAssembler::Request& request);
+
+private:
+    QString firmware_;
+};

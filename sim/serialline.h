@@ -1,0 +1,29 @@
+#pragma once
+// The sensor's serial side: a pseudo-terminal whose slave is reachable through a
+// symlink, so the program opens it like any serial port.
+
+#include <QObject>
+#include <QSocketNotifier>
+#include <memory>
+
+#include "endpoint.h"
+
+class SerialLine : public QObject {
+    Q_OBJECT
+public:
+    SerialLine(SimSensor& sensor, SimConfig config);
+    ~SerialLine() override;
+    // Creates the terminal and the symlink; false with a message on failure.
+    bool Open(const QString& linkPath, QString& error);
+
+private:
+    void OnReadable();
+    void SetBaud(int baudIndex);
+
+    Endpoint endpoint_;
+    int master_ = -1;
+    int slave_ = -1;  // kept open so the master never sees a hang-up between programs
+    QString linkPath_;
+    int baudIndex_ = 4;
+    std::unique_ptr<QSocketNotifier> notifier_;
+};

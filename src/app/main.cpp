@@ -1,0 +1,36 @@
+// Program entry: 0 after a normal end, -1 when the user interface cannot start.
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/program.h"
+#include "ui/platform.h"
+
+namespace {
+
+// Without a display Qt would abort; the program ends with -1 instead.
+bool DisplayAvailable() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform) return true;
+    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (!DisplayAvailable()) {
+        std::fprintf(stderr, "chromik-scope: no display (set DISPLAY or run under Xvfb)\n");
+        return -1;
+    }
+    QApplication app(argc, argv);
+    QtPlatform platform;
+    Program program(platform, QCoreApplication::applicationDirPath());
+    platform.SetParent(&program.window);
+    QObject::connect(&program, &Program::Quit, &app, &QApplication::quit, Qt::QueuedConnection);
+    program.StartUp();
+    app.exec();
+    program.Shutdown();
+    return 0;
+}

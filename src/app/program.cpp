@@ -1,0 +1,58 @@
+#include "app/program.h"
+
+#include "app/helptexts.h"
+#include "ui/platform.h"
+
+Program::Program(Platform& platform, QString programDir)
+    : link(flags, programDir),
+      panels(window.panels),
+      commandBar(panels),
+      comm(panels, link, flags, programDir,
+           [this](int goMode, int dimmed) { commandBar.SetButtonsDimmed(goMode, dimmed); }),
+      help(platform),
+      platform_(platform),
+      programDir_(std::move(programDir)) {
+    missingHelp_ = help.Install(panels.All(), HELP_TEXTS, HELP_TEXT_COUNT, "INFO!");
+    connect(&window, &MainWindow::CloseRequested, this, &Program::OnCloseRequest);
+    connect(panels.mainUi.TabMain1, &QTabWidget::currentChanged, this,
+            &Program::OnMainTabChanged);
+    connect(&comm, &CommunicationPage::Accepted, this,
+            [this] { panels.mainUi.TabMain1->setCurrentIndex(PAGE_PARAMETER); });
+}
+
+Program::~Program() { Shutdown(); }
+
+void Program::StartUp() {
+    flags = ProgramFlags{};
+    Ui::MAINP& m = panels.mainUi;
+    m.TabMain1->setCurrentIndex(PAGE_PARAMETER);
+    panels.datap.ui.TabDataP1->setCurrentIndex(DATA_PAGE_3D);
+    m.TabMain1->setTabVisible(PAGE_OFFSET_COMPENSATION, false);
+    panels.ShowChildPanel(&panels.datap.widget);
+    window.show();
+    comm.ApplyProtocolSwitch();
+    commandBar.SetButtonsDimmed(0, 1);
+    comm.TryToConnect();
+    commandBar.SetButtonsDimmed(0, 0);
+}
+
+void Program::Shutdown() {
+    if (flags.tcpConnected) link.CloseTcp();
+    link.CloseComPort();
+}
+
+void Program::OnCloseRequest() {
+    flags.goRunning = false;
+    emit Quit();
+}
+
+void Program::OnMainTabChanged(int index) {
+    if (index == PAGE_COMMUNICATION) {
+        flags.goRunning = false;
+        comm.DimLinkButtons();
+        comm.RefreshComPortList();
+    } else if (index == PAGE_SCOPE_SETTINGS) {
+        flags.goRunning = false;
+        panels.ShowChildPanel(&panels.scopep.widget);
+    }
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The program object: all state of one run, created in main and thrown away by
+// tests. Start-up, the main panel's events and shutdown live here.
+
+#include <QObject>
+#include <QString>
+
+#include "app/commandbar.h"
+#include "app/flags.h"
+#include "app/mainwindow.h"
+#include "link/commpage.h"
+#include "link/link.h"
+#include "ui/help.h"
+
+class Platform;
+
+class Program : public QObject {
+    Q_OBJECT
+public:
+    Program(Platform& platform, QString programDir);
+    ~Program() override;
+
+    ProgramFlags flags;
+    SensorLink link;
+    MainWindow window;
+    Panels& panels;
+    CommandBar commandBar;
+    CommunicationPage comm;
+    HelpPopups help;
+
+    void StartUp();
+    void Shutdown();
+    // Names in the help table without a control (empty when all are found).
+    const QStringList& MissingHelpControls() const { return missingHelp_; }
+
+signals:
+    // The close request was handled; the event loop should end.
+    void Quit();
+
+private:
+    void OnCloseRequest();
+    void OnMainTabChanged(int index);
+
+    Platform& platform_;
+    QString programDir_;
+    QStringList missingHelp_;
+};

@@ -1,0 +1,27 @@
+#pragma once
+// The program's only door to modal popups and the clock. The real one shows Qt
+// dialogs; tests put in a scripted one that records what would have been shown.
+
+#include <QString>
+
+class QWidget;
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    virtual void Message(const QString& title, const QString& text) = 0;
+    virtual bool Confirm(const QString& title, const QString& text) = 0;
+    // Free-running clock in seconds.
+    virtual double Seconds() const;
+};
+
+class QtPlatform : public Platform {
+public:
+    explicit QtPlatform(QWidget* parent = nullptr) : parent_(parent) {}
+    void SetParent(QWidget* parent) { parent_ = parent; }
+    void Message(const QString& title, const QString& text) override;
+    bool Confirm(const QString& title, const QString& text) override;
+
+private:
+    QWidget* parent_;
+};

@@ -1,0 +1,24 @@
+#pragma once
+// A simulated sensor started for one test and stopped with it.
+
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+class SimProcess {
+public:
+    // Starts chromik-sensor-sim on a free TCP port and on a pseudo-terminal reachable
+    // as COM1 in dir(); extra arguments (faults, firmware) are passed on.
+    explicit SimProcess(const QStringList& extraArgs = {});
+    ~SimProcess();
+
+    bool Started() const { return tcpPort_ > 0; }
+    quint16 TcpPort() const { return tcpPort_; }
+    QString Dir() const { return dir_.path(); }
+    QString SerialLink() const { return dir_.filePath("COM1"); }
+
+private:
+    QTemporaryDir dir_;
+    QProcess process_;
+    quint16 tcpPort_ = 0;
+};
