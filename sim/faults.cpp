@@ -53,10 +53,11 @@ QList<Piece> ApplyFault(FaultKind kind, const QByteArray& answer, int delayMs) {
         case FaultKind::Silent:
         case FaultKind::Close: return {};
         case FaultKind::Oversize: {
+            // More bytes follow than the receiver's frame can hold.
             constexpr uint16_t announced = 4000;
-            QByteArray big = MakeFrame(bytes[1], 0, QByteArray(100, '\x5A'));
-            big = Reseal(big, 4, announced & 0xFF);
-            return {{Reseal(big, 5, announced >> 8)}};
+            QByteArray big = Reseal(MakeFrame(bytes[1], 0), 4, announced & 0xFF);
+            big = Reseal(big, 5, announced >> 8);
+            return {{big + QByteArray(2100, '\x5A')}};
         }
     }
     return {{answer}};
