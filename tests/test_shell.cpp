@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QMouseEvent>
+#include <QSet>
 #include <QTest>
 
 #include "app/helptexts.h"
@@ -83,35 +84,66 @@ TEST(StatusLine, RightDoubleClickClearsTheLog) {
     EXPECT_EQ(rig.Status(), "FW");
 }
 
-TEST(Help, EveryEntryNamesAControlAndARightClickShowsItsText) {
+TEST(Help, EveryEntryNamesOneControlAndARightClickShowsItsText) {
     Rig rig;
     Program& p = rig.program;
     EXPECT_TRUE(p.MissingHelpControls().isEmpty()) << p.MissingHelpControls().join(", ").toStdString();
-    for (int i = 0; i < HELP_TEXT_COUNT; ++i) {
-        QWidget* control = nullptr;
-        for (QWidget* root : p.panels.All())
-            if ((control = root->findChild<QWidget*>(HELP_TEXTS[i].control))) break;
-        ASSERT_NE(control, nullptr) << HELP_TEXTS[i].control;
-        rig.platform.shown.clear();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(1, 1), control->mapToGlobal(QPoint(1, 1)));
-        QApplication::sendEvent(control, &event);
-        ASSERT_EQ(rig.platform.shown.size(), 1) << HELP_TEXTS[i].control;
-        EXPECT_EQ(rig.platform.shown[0].title, "INFO!");
-        EXPECT_EQ(rig.platform.shown[0].text, QString::fromUtf8(HELP_TEXTS[i].text));
+    QSet<QString> seen;
+    for (int t = 0; t < HELP_TABLE_COUNT; ++t) {
+        const HelpTable& table = HELP_TABLES[t];
+        for (int i = 0; i < table.count; ++i) {
+            const QString name = table.entries[i].control;
+            EXPECT_FALSE(seen.contains(name)) << "listed twice: " << name.toStdString();
+            seen.insert(name);
+            QSet<QWidget*> all;  // child panels sit inside MAINP: count each widget once
+            for (QWidget* root : p.panels.All())
+                for (QWidget* w : root->findChildren<QWidget*>(name)) all.insert(w);
+            const QList<QWidget*> found = all.values();
+            ASSERT_EQ(found.size(), 1) << name.toStdString();
+            rig.platform.shown.clear();
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(1, 1),
+                                    found[0]->mapToGlobal(QPoint(1, 1)));
+            QApplication::sendEvent(found[0], &event);
+            ASSERT_EQ(rig.platform.shown.size(), 1) << name.toStdString();
+            EXPECT_EQ(rig.platform.shown[0].title, table.title);
+            EXPECT_EQ(rig.platform.shown[0].text, QString::fromUtf8(table.entries[i].text));
+            EXPECT_EQ(found[0]->toolTip(), rig.platform.shown[0].text.trimmed());
+        }
     }
 }
 
 TEST(Help, ExactTexts) {
     Rig rig;
-    const std::pair<const char*, QString> cases[] = {
-        {"ButtonAccept", "Accept settings for communication \nand switch to parapanel. "},
-        {"EditSelectBaudrate",
+    const struct {
+        const char* control;
+        const char* title;
+        QString text;
+    } cases[] = {
+        {"ButtonAccept", "INFO!", "Accept settings for communication \nand switch to parapanel. "},
+        {"EditSelectBaudrate", "INFO!",
          "Select the Baudrate for data transfer. \n\nAttention! Sensor and user surface \nmust "
          "work with the same Baudrate. "},
+        {"ButtonSend", "INFO!",
+         "All the parameters of the PC-User-Interface are transferred to the sensor or to a "
+         "selectable file. \nThe target of the parameter transfer is determined by the select "
+         "button (RAM, EEPROM, FILE). \n\nShortcut Key: F9. "},
+        {"ButtonStartSelfCalibration", "INFO!",
+         " Sensor calculates the calibration factors for RED, GREEN and BLUE. "},
+        {"GraphScope", "INFO!",
+         "Displays record results.\nRed line is RED or X or s. \nGreen line is GREEN or Y or i. "
+         "\nBlue line is BLUE or INT or M. \n\nUpdate display deltaX and deltaY by moving the "
+         "cursors. \nZoom in: <Ctrl>+Left Mouse Button (drag to select).\nZoom out: Press ZOOM "
+         "1:1."},
+        {"ButtonTableAttrReset", "Info", "Set default row colors."},
+        {"DispRawGreen", "INFO!", "Displays the RAW values of RED, GREEN and BLUE."},
     };
-    for (const auto& [name, text] : cases) {
-        QWidget* control = rig.program.window.findChild<QWidget*>(name);
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(rig.program.help.HelpOf(control).second, text);
+    for (const auto& c : cases) {
+        QWidget* control = nullptr;
+        for (QWidget* root : rig.program.panels.All())
+            if ((control = root->findChild<QWidget*>(c.control))) break;
+        ASSERT_NE(control, nullptr) << c.control;
+        const auto [title, text] = rig.program.help.HelpOf(control);
+        EXPECT_EQ(title, c.title) << c.control;
+        EXPECT_EQ(text, c.text) << c.control;
     }
 }

@@ -1,18 +1,23 @@
 #include "app/program.h"
 
+#include "app/branding.h"
 #include "app/helptexts.h"
 #include "ui/platform.h"
 
 Program::Program(Platform& platform, QString programDir)
     : link(flags, programDir),
       panels(window.panels),
-      commandBar(panels),
+      commandBar(panels, flags),
       comm(panels, link, flags, programDir,
            [this](int goMode, int dimmed) { commandBar.SetButtonsDimmed(goMode, dimmed); }),
       help(platform),
+      password(panels, platform),
       platform_(platform),
       programDir_(std::move(programDir)) {
-    missingHelp_ = help.Install(panels.All(), HELP_TEXTS, HELP_TEXT_COUNT, "INFO!");
+    for (int i = 0; i < HELP_TABLE_COUNT; ++i) {
+        const HelpTable& t = HELP_TABLES[i];
+        missingHelp_ += help.Install(panels.All(), t.entries, t.count, t.title);
+    }
     connect(&window, &MainWindow::CloseRequested, this, &Program::OnCloseRequest);
     connect(panels.mainUi.TabMain1, &QTabWidget::currentChanged, this,
             &Program::OnMainTabChanged);
@@ -25,6 +30,7 @@ Program::~Program() { Shutdown(); }
 void Program::StartUp() {
     flags = ProgramFlags{};
     Ui::MAINP& m = panels.mainUi;
+    DrawBrandingBlock(m.DecoBanner, programDir_);
     m.TabMain1->setCurrentIndex(PAGE_PARAMETER);
     panels.datap.ui.TabDataP1->setCurrentIndex(DATA_PAGE_3D);
     m.TabMain1->setTabVisible(PAGE_OFFSET_COMPENSATION, false);

@@ -8,6 +8,7 @@
 #include "app/commandbar.h"
 #include "app/flags.h"
 #include "app/mainwindow.h"
+#include "app/password.h"
 #include "link/commpage.h"
 #include "link/link.h"
 #include "ui/help.h"
@@ -27,6 +28,7 @@ public:
     CommandBar commandBar;
     CommunicationPage comm;
     HelpPopups help;
+    PasswordPopup password;
 
     void StartUp();
     void Shutdown();

@@ -25,6 +25,9 @@ QStringList HelpPopups::Install(const QList<QWidget*>& roots, const HelpEntry* e
         QList<QWidget*> targets{control};
         // A tab control is clicked on its tab bar.
         if (auto* tabs = qobject_cast<QTabWidget*>(control)) targets << tabs->tabBar();
+        // A plain container (a group of displays) answers for all of its parts.
+        if (control->metaObject() == &QWidget::staticMetaObject)
+            targets << control->findChildren<QWidget*>();
         // An editable combo box is clicked on its text field.
         if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
             targets << combo->lineEdit();
