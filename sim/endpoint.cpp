@@ -1,5 +1,13 @@
 #include "endpoint.h"
 
+#include <QFile>
+
+void Endpoint::LogRequest(const QByteArray& frame) const {
+    if (config_.requestLog.isEmpty()) return;
+    QFile log(config_.requestLog);
+    if (log.open(QIODevice::Append)) log.write(frame.toHex(' ') + '\n');
+}
+
 Endpoint::Endpoint(SimSensor& sensor, SimConfig config, QObject* parent)
     : QObject(parent), sensor_(sensor), config_(config) {
     clock_.start();
@@ -14,6 +22,7 @@ void Endpoint::Receive(const QByteArray& bytes) {
 }
 
 void Endpoint::Answer(const FrameAssembler::Request& request) {
+    LogRequest(request.frame);
     const Reply reply = sensor_.Answer(request);
     const FaultKind fault = config_.faults->Next();
     if (fault == FaultKind::Close) {

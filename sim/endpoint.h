@@ -15,6 +15,7 @@
 struct SimConfig {
     FaultPlan* faults;
     int faultDelayMs = 500;
+    QString requestLog;  // empty: requests are not logged
 };
 
 class Endpoint : public QObject {
@@ -38,6 +39,7 @@ private:
         int baudAfter = -1;
     };
     void Answer(const FrameAssembler::Request& request);
+    void LogRequest(const QByteArray& frame) const;
     void Pump();
 
     SimSensor& sensor_;

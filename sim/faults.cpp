@@ -5,7 +5,7 @@
 
 QStringList FaultNames() {
     return {"none",  "header-crc", "data-crc", "sync",   "error0", "error1", "error2",
-            "empty", "split",      "delay",    "silent", "close",  "oversize"};
+            "empty", "split",      "delay",    "silent", "close",  "oversize", "count"};
 }
 
 bool ParseFault(const QString& name, FaultKind& kind) {
@@ -52,6 +52,7 @@ QList<Piece> ApplyFault(FaultKind kind, const QByteArray& answer, int delayMs) {
         case FaultKind::Delay: return {{answer, delayMs}};
         case FaultKind::Silent:
         case FaultKind::Close: return {};
+        case FaultKind::Count: return {{Reseal(answer, 2, 3)}};
         case FaultKind::Oversize: {
             // More bytes follow than the receiver's frame can hold.
             constexpr uint16_t announced = 4000;

@@ -20,6 +20,7 @@ enum class FaultKind {
     Silent,     // no answer at all
     Close,      // the connection is closed instead of answering (TCP)
     Oversize,   // a header announcing more payload than any frame can hold
+    Count,      // the answer reports 3 values set to default by the plausibility check
 };
 
 // Names as used on the command line, in the order of FaultKind.

@@ -2,6 +2,7 @@
 // TCP and over a pseudo-terminal.
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QTcpServer>
@@ -14,6 +15,7 @@
 #include <memory>
 
 #include "endpoint.h"
+#include "paramstore.h"
 #include "serialline.h"
 
 namespace {
@@ -87,14 +89,18 @@ int main(int argc, char* argv[]) {
         {"fault-every", "Apply the fault to every Nth answer (default: the first only).", "n",
          "0"},
         {"fault-delay", "Delay in ms of the split and delay faults.", "ms", "500"},
+        {"eeprom", "File that keeps the EEPROM contents across restarts.", "file",
+         QDir::temp().filePath("chromik-sensor-sim-eeprom.bin")},
+        {"log-requests", "Append every request frame received, in hex, to FILE.", "file"},
     });
     parser.process(app);
 
     FaultKind kind;
     if (!ParseFault(parser.value("fault"), kind)) Fail("unknown fault " + parser.value("fault"));
     FaultPlan faults(kind, parser.value("fault-every").toInt());
-    SimConfig config{&faults, parser.value("fault-delay").toInt()};
-    SimSensor sensor(parser.value("firmware"));
+    SimConfig config{&faults, parser.value("fault-delay").toInt(), parser.value("log-requests")};
+    ParamStore store(parser.value("eeprom"));
+    SimSensor sensor(parser.value("firmware"), store);
 
     QString tcpSpec = parser.value("tcp");
     if (tcpSpec.isEmpty() && !parser.isSet("serial-link")) tcpSpec = "127.0.0.1:10001";

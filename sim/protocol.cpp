@@ -1,5 +1,9 @@
 #include "protocol.h"
 
+#include <vector>
+
+#include "paramstore.h"
+
 std::optional<FrameAssembler::Request> FrameAssembler::Next() {
     while (buffer_.size() >= HEADER_BYTES) {
         const auto* bytes = reinterpret_cast<const uint8_t*>(buffer_.constData());
@@ -36,10 +40,56 @@ Reply SimSensor::Answer(const FrameAssembler::Request& request) {
             text.append('\0');
             return {MakeFrame(ORDER_GET_FIRMWARE, 0, text)};
         }
+        case ORDER_SEND_PARAMETERS:
+            return TakeParameters(header.param, request.frame.mid(HEADER_BYTES));
+        case ORDER_GET_PARAMETERS: return GiveParameters(header.param);
+        case ORDER_SAVE_EEPROM:
+            store_.SaveEeprom();
+            return {MakeFrame(ORDER_SAVE_EEPROM, 0)};
+        case ORDER_LOAD_EEPROM:
+            return {MakeFrame(ORDER_LOAD_EEPROM, static_cast<uint16_t>(store_.LoadEeprom()))};
         case ORDER_SET_BAUDRATE:
             if (header.param > 4) return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
             return {MakeFrame(ORDER_SET_BAUDRATE, 0), header.param};
         default:
             return {MakeFrame(ERROR_ANSWER, ERROR_UNKNOWN_ORDER)};
     }
+}
+
+namespace {
+
+std::vector<uint16_t> Words(const QByteArray& bytes) {
+    std::vector<uint16_t> words(bytes.size() / 2);
+    UnpackWords(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<int>(bytes.size()),
+                words.data(), static_cast<int>(words.size()));
+    return words;
+}
+
+QByteArray Bytes(const uint16_t* words, int count) {
+    QByteArray bytes(2 * count, '\0');
+    for (int k = 0; k < count; ++k) {
+        bytes[2 * k] = static_cast<char>(words[k] & 0xFF);
+        bytes[2 * k + 1] = static_cast<char>(words[k] >> 8);
+    }
+    return bytes;
+}
+
+}  // namespace
+
+Reply SimSensor::TakeParameters(uint16_t param, const QByteArray& payload) {
+    const int set = param & 1;
+    const std::vector<uint16_t> words = Words(payload);
+    int count = -1;
+    if (param <= 1 && payload.size() == SCALAR_BLOCK_BYTES) count = store_.TakeScalars(set, words.data());
+    if (param >= 2 && param <= 3 && payload.size() == TABLE_BLOCK_BYTES)
+        count = store_.TakeTable(set, words.data());
+    if (count < 0) return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
+    return {MakeFrame(ORDER_SEND_PARAMETERS, static_cast<uint16_t>(count))};
+}
+
+Reply SimSensor::GiveParameters(uint16_t param) {
+    if (param > 3) return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
+    const ParameterSet& set = store_.Ram(param & 1);
+    if (param <= 1) return {MakeFrame(ORDER_GET_PARAMETERS, 0, Bytes(ScalarWords(set.scalars).data(), SCALAR_WORDS))};
+    return {MakeFrame(ORDER_GET_PARAMETERS, 0, Bytes(TableWords(set.table).data(), TABLE_WORDS))};
 }

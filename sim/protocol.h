@@ -31,11 +31,17 @@ struct Reply {
     int newBaudIndex = -1;  // >= 0: switch to this rate once the answer is out
 };
 
+class ParamStore;
+
 class SimSensor {
 public:
-    explicit SimSensor(QString firmware) : firmware_(std::move(firmware)) {}
+    SimSensor(QString firmware, ParamStore& store) : firmware_(std::move(firmware)), store_(store) {}
     Reply Answer(const FrameAssembler::Request& request);
 
 private:
+    Reply TakeParameters(uint16_t param, const QByteArray& payload);
+    Reply GiveParameters(uint16_t param);
+
     QString firmware_;
+    ParamStore& store_;
 };

@@ -12,12 +12,20 @@ Program::Program(Platform& platform, QString programDir)
            [this](int goMode, int dimmed) { commandBar.SetButtonsDimmed(goMode, dimmed); }),
       help(platform),
       password(panels, platform),
+      paramControls(panels.mainUi, parameterSet),
+      transfer(link, flags, parameterSet, paramControls),
       platform_(platform),
       programDir_(std::move(programDir)) {
     for (int i = 0; i < HELP_TABLE_COUNT; ++i) {
         const HelpTable& t = HELP_TABLES[i];
         missingHelp_ += help.Install(panels.All(), t.entries, t.count, t.title);
     }
+    // The rest of the mode cascade is not built yet; the trigger list is, because the
+    // parameter transfer depends on it.
+    paramControls.applyModeCascade = [this] { paramControls.UpdateTriggerList(); };
+    commandBar.sendParameters = [this] { transfer.SendParameters(); };
+    commandBar.getParameters = [this] { transfer.GetParameters(); };
+    comm.afterIdentify = [this] { transfer.GetParameters(); };
     connect(&window, &MainWindow::CloseRequested, this, &Program::OnCloseRequest);
     connect(panels.mainUi.TabMain1, &QTabWidget::currentChanged, this,
             &Program::OnMainTabChanged);
@@ -31,6 +39,7 @@ void Program::StartUp() {
     flags = ProgramFlags{};
     Ui::MAINP& m = panels.mainUi;
     DrawBrandingBlock(m.DecoBanner, programDir_);
+    paramControls.ControlsToParameterSet();
     m.TabMain1->setCurrentIndex(PAGE_PARAMETER);
     panels.datap.ui.TabDataP1->setCurrentIndex(DATA_PAGE_3D);
     m.TabMain1->setTabVisible(PAGE_OFFSET_COMPENSATION, false);

@@ -11,6 +11,9 @@
 #include "app/password.h"
 #include "link/commpage.h"
 #include "link/link.h"
+#include "params/paramcontrols.h"
+#include "params/parameterset.h"
+#include "params/transfer.h"
 #include "ui/help.h"
 
 class Platform;
@@ -22,6 +25,7 @@ public:
     ~Program() override;
 
     ProgramFlags flags;
+    ParameterSet parameterSet{};
     SensorLink link;
     MainWindow window;
     Panels& panels;
@@ -29,6 +33,8 @@ public:
     CommunicationPage comm;
     HelpPopups help;
     PasswordPopup password;
+    ParameterControls paramControls;
+    ParameterTransfer transfer;
 
     void StartUp();
     void Shutdown();

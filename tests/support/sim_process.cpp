@@ -1,8 +1,17 @@
 #include "support/sim_process.h"
 
+#include <QFile>
+
 SimProcess::SimProcess(const QStringList& extraArgs) {
-    QStringList args{"--tcp", "127.0.0.1:0", "--serial-link", SerialLink()};
-    process_.start(SIM_PATH, args + extraArgs);
+    args_ = QStringList{"--tcp", "127.0.0.1:0", "--serial-link", SerialLink(), "--eeprom",
+                        EepromFile(), "--log-requests", dir_.filePath("requests.log")} +
+            extraArgs;
+    Start();
+}
+
+void SimProcess::Start() {
+    tcpPort_ = 0;
+    process_.start(SIM_PATH, args_);
     if (!process_.waitForStarted(5000)) return;
     // The simulated sensor announces its TCP port, then its serial link.
     QByteArray out;
@@ -11,6 +20,20 @@ SimProcess::SimProcess(const QStringList& extraArgs) {
     for (const QByteArray& line : out.split('\n'))
         if (line.startsWith("tcp ")) tcpPort_ = static_cast<quint16>(line.mid(4).toUInt());
 }
+
+void SimProcess::Restart() {
+    process_.terminate();
+    process_.waitForFinished(3000);
+    Start();
+}
+
+QStringList SimProcess::Requests() const {
+    QFile log(dir_.filePath("requests.log"));
+    if (!log.open(QIODevice::ReadOnly)) return {};
+    return QString::fromLatin1(log.readAll()).split('\n', Qt::SkipEmptyParts);
+}
+
+void SimProcess::ClearRequests() const { QFile::remove(dir_.filePath("requests.log")); }
 
 SimProcess::~SimProcess() {
     process_.terminate();

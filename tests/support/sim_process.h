@@ -16,9 +16,17 @@ public:
     quint16 TcpPort() const { return tcpPort_; }
     QString Dir() const { return dir_.path(); }
     QString SerialLink() const { return dir_.filePath("COM1"); }
+    QString EepromFile() const { return dir_.filePath("eeprom.bin"); }
+    // Every request frame the sensor received, as lines of hex bytes.
+    QStringList Requests() const;
+    void ClearRequests() const;
+    // Stops the sensor and starts it again with the same files and arguments.
+    void Restart();
 
 private:
+    void Start();
     QTemporaryDir dir_;
+    QStringList args_;
     QProcess process_;
     quint16 tcpPort_ = 0;
 };

@@ -1,0 +1,18 @@
+#pragma once
+// Numeric grid cells holding unsigned 16-bit words.
+
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <cstdint>
+
+// Edits cells with a spin box limited to 0..65535.
+class WordDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+};
+
+void SetCellWord(QTableWidget* table, int row, int column, uint16_t value);
+// The word in a cell; an empty or non-numeric cell reads as 0.
+uint16_t CellWord(const QTableWidget* table, int row, int column);
