@@ -16,6 +16,7 @@
 
 #include "endpoint.h"
 #include "paramstore.h"
+#include "sensormodel.h"
 #include "serialline.h"
 
 namespace {
@@ -100,7 +101,9 @@ int main(int argc, char* argv[]) {
     FaultPlan faults(kind, parser.value("fault-every").toInt());
     SimConfig config{&faults, parser.value("fault-delay").toInt(), parser.value("log-requests")};
     ParamStore store(parser.value("eeprom"));
-    SimSensor sensor(parser.value("firmware"), store);
+    Calibration calibration;
+    SensorModel model(store, calibration);
+    SimSensor sensor(parser.value("firmware"), store, model);
 
     QString tcpSpec = parser.value("tcp");
     if (tcpSpec.isEmpty() && !parser.isSet("serial-link")) tcpSpec = "127.0.0.1:10001";

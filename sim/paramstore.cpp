@@ -62,6 +62,7 @@ ParameterSet ParamStore::Factory() {
     for (int i = 0; i < SCALAR_WORDS; ++i) scalars[i] = SCALAR_RANGES[i].fallback;
     SetScalarWords(set.scalars, scalars.data());
     set.scalars.maxVecNo = static_cast<uint16_t>(Surfaces().size());
+    set.scalars.digitalOutmode = BINARY;
     // The reserved word carries a tag of the device's own; it must come back unchanged.
     for (int r = 0; r < TEACH_ROWS; ++r)
         set.table[r] = {{1, 1, 1, 1, 1}, 0, 10, static_cast<uint16_t>(0xA500 + r)};

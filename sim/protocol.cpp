@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "paramstore.h"
+#include "sensormodel.h"
 
 std::optional<FrameAssembler::Request> FrameAssembler::Next() {
     while (buffer_.size() >= HEADER_BYTES) {
@@ -31,31 +32,6 @@ QByteArray MakeFrame(uint8_t order, uint16_t param, const QByteArray& payload) {
     return frame;
 }
 
-Reply SimSensor::Answer(const FrameAssembler::Request& request) {
-    if (!request.dataOk) return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
-    const AnswerHeader header = DecodeHeader(reinterpret_cast<const uint8_t*>(request.frame.constData()));
-    switch (header.order) {
-        case ORDER_GET_FIRMWARE: {
-            QByteArray text = firmware_.toLatin1();
-            text.append('\0');
-            return {MakeFrame(ORDER_GET_FIRMWARE, 0, text)};
-        }
-        case ORDER_SEND_PARAMETERS:
-            return TakeParameters(header.param, request.frame.mid(HEADER_BYTES));
-        case ORDER_GET_PARAMETERS: return GiveParameters(header.param);
-        case ORDER_SAVE_EEPROM:
-            store_.SaveEeprom();
-            return {MakeFrame(ORDER_SAVE_EEPROM, 0)};
-        case ORDER_LOAD_EEPROM:
-            return {MakeFrame(ORDER_LOAD_EEPROM, static_cast<uint16_t>(store_.LoadEeprom()))};
-        case ORDER_SET_BAUDRATE:
-            if (header.param > 4) return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
-            return {MakeFrame(ORDER_SET_BAUDRATE, 0), header.param};
-        default:
-            return {MakeFrame(ERROR_ANSWER, ERROR_UNKNOWN_ORDER)};
-    }
-}
-
 namespace {
 
 std::vector<uint16_t> Words(const QByteArray& bytes) {
@@ -75,6 +51,41 @@ QByteArray Bytes(const uint16_t* words, int count) {
 }
 
 }  // namespace
+
+SimSensor::SimSensor(QString firmware, ParamStore& store, SensorModel& model)
+    : firmware_(std::move(firmware)), store_(store), model_(model) {
+    clock_.start();
+}
+
+Reply SimSensor::Answer(const FrameAssembler::Request& request) {
+    if (!request.dataOk) return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
+    const AnswerHeader header = DecodeHeader(reinterpret_cast<const uint8_t*>(request.frame.constData()));
+    switch (header.order) {
+        case ORDER_GET_FIRMWARE: {
+            QByteArray text = firmware_.toLatin1();
+            text.append('\0');
+            return {MakeFrame(ORDER_GET_FIRMWARE, 0, text)};
+        }
+        case ORDER_GET_DATA: {
+            const auto words = model_.Measure(clock_.elapsed() / 1000.0);
+            return {MakeFrame(ORDER_GET_DATA, 0, Bytes(words.data(), static_cast<int>(words.size())))};
+        }
+        case ORDER_SEND_PARAMETERS:
+            return TakeParameters(header.param, request.frame.mid(HEADER_BYTES));
+        case ORDER_GET_PARAMETERS: return GiveParameters(header.param);
+        case ORDER_SAVE_EEPROM:
+            store_.SaveEeprom();
+            return {MakeFrame(ORDER_SAVE_EEPROM, 0)};
+        case ORDER_LOAD_EEPROM:
+            return {MakeFrame(ORDER_LOAD_EEPROM, static_cast<uint16_t>(store_.LoadEeprom()))};
+        case ORDER_SET_BAUDRATE:
+            if (header.param > 4) return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
+            return {MakeFrame(ORDER_SET_BAUDRATE, 0), header.param};
+        default:
+            return {MakeFrame(ERROR_ANSWER, ERROR_UNKNOWN_ORDER)};
+    }
+}
+
 
 Reply SimSensor::TakeParameters(uint16_t param, const QByteArray& payload) {
     const int set = param & 1;

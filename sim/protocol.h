@@ -3,6 +3,7 @@
 // answering them.
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QString>
 #include <optional>
 
@@ -32,10 +33,11 @@ struct Reply {
 };
 
 class ParamStore;
+class SensorModel;
 
 class SimSensor {
 public:
-    SimSensor(QString firmware, ParamStore& store) : firmware_(std::move(firmware)), store_(store) {}
+    SimSensor(QString firmware, ParamStore& store, SensorModel& model);
     Reply Answer(const FrameAssembler::Request& request);
 
 private:
@@ -44,4 +46,6 @@ private:
 
     QString firmware_;
     ParamStore& store_;
+    SensorModel& model_;
+    QElapsedTimer clock_;
 };

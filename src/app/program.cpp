@@ -14,15 +14,23 @@ Program::Program(Platform& platform, QString programDir)
       password(panels, platform),
       paramControls(panels.mainUi, parameterSet),
       transfer(link, flags, parameterSet, paramControls),
+      displays(panels),
+      acquisition(link, flags, parameterSet, displays),
       platform_(platform),
       programDir_(std::move(programDir)) {
     for (int i = 0; i < HELP_TABLE_COUNT; ++i) {
         const HelpTable& t = HELP_TABLES[i];
         missingHelp_ += help.Install(panels.All(), t.entries, t.count, t.title);
     }
-    // The rest of the mode cascade is not built yet; the trigger list is, because the
-    // parameter transfer depends on it.
-    paramControls.applyModeCascade = [this] { paramControls.UpdateTriggerList(); };
+    // The rest of the mode cascade is not built yet; these two steps are, because the
+    // parameter transfer and the live displays depend on them.
+    paramControls.applyModeCascade = [this] {
+        paramControls.ReadModeFields();
+        paramControls.UpdateTriggerList();
+    };
+    acquisition.sendParameters = [this] { transfer.SendParameters(); };
+    acquisition.getParameters = [this] { transfer.GetParameters(); };
+    commandBar.runGo = [this] { OnButtonGo(); };
     commandBar.sendParameters = [this] { transfer.SendParameters(); };
     commandBar.getParameters = [this] { transfer.GetParameters(); };
     comm.afterIdentify = [this] { transfer.GetParameters(); };
@@ -54,6 +62,14 @@ void Program::StartUp() {
 void Program::Shutdown() {
     if (flags.tcpConnected) link.CloseTcp();
     link.CloseComPort();
+}
+
+void Program::OnButtonGo() {
+    commandBar.SetButtonsDimmed(1, 1);
+    paramControls.ControlsToParameterSet();
+    panels.ShowChildPanel(&panels.datap.widget);
+    acquisition.RunGoLoop();
+    commandBar.SetButtonsDimmed(0, 0);
 }
 
 void Program::OnCloseRequest() {

@@ -11,6 +11,8 @@
 #include "app/password.h"
 #include "link/commpage.h"
 #include "link/link.h"
+#include "live/goloop.h"
+#include "live/livedisplays.h"
 #include "params/paramcontrols.h"
 #include "params/parameterset.h"
 #include "params/transfer.h"
@@ -35,6 +37,8 @@ public:
     PasswordPopup password;
     ParameterControls paramControls;
     ParameterTransfer transfer;
+    LiveDisplays displays;
+    AcquisitionLoop acquisition;
 
     void StartUp();
     void Shutdown();
@@ -47,6 +51,7 @@ signals:
 
 private:
     void OnCloseRequest();
+    void OnButtonGo();
     void OnMainTabChanged(int index);
 
     Platform& platform_;

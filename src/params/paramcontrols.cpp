@@ -85,6 +85,19 @@ void ParameterControls::ControlsToParameterSet() {
     }
 }
 
+void ParameterControls::ReadModeFields() {
+    ParameterScalars& s = record_.scalars;
+    ReadRing(ui_.EditPmode, s.powerMode);
+    ReadRing(ui_.EditLedMode, s.ledMode);
+    ReadRing(ui_.EditExteach, s.externTeach);
+    ReadRing(ui_.EditCalcmode, s.calculationMode);
+    ReadRing(ui_.EditEvalmode, s.evaluationMode);
+    ReadRing(ui_.EditTrigger, s.trigger);
+    ReadRing(ui_.EditDigOutmode, s.digitalOutmode);
+    s.colorGroup = ui_.EditColorGroups->isChecked() ? 1 : 0;
+    s.maxVecNo = static_cast<uint16_t>(ui_.EditMaxVecNo->value());
+}
+
 void ParameterControls::ParameterSetToControls() {
     const ParameterScalars& s = record_.scalars;
     // The trigger list depends on EXTERN TEACH: complete it before TRIGGER is set.

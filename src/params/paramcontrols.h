@@ -16,6 +16,9 @@ public:
 
     void ControlsToParameterSet();
     void ParameterSetToControls();
+    // Takes the mode controls into the record at once (the live displays rely on
+    // EVALUATION MODE while GO runs); the other fields wait for ControlsToParameterSet.
+    void ReadModeFields();
     // The TRIGGER ring offers EXT1 to PARA only while EXTERN TEACH is OFF.
     void UpdateTriggerList();
 

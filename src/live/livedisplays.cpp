@@ -1,0 +1,141 @@
+#include "live/livedisplays.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QProgressBar>
+
+#include "params/parameterset.h"
+
+void NumberIndicator::Show(int value) {
+    if (valid_ && value == shown_) return;
+    shown_ = value;
+    valid_ = true;
+    const QString text = QString::number(value);
+    if (auto* edit = qobject_cast<QLineEdit*>(display_))
+        edit->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(display_))
+        label->setText(text);
+}
+
+namespace {
+const char* const LED_LIT = "background-color: #00C000; color: white; border-radius: 3px;";
+const char* const LED_DARK = "background-color: #202020; color: white; border-radius: 3px;";
+}  // namespace
+
+LiveDisplays::LiveDisplays(Panels& panels) : panels_(panels) {
+    Ui::DATAP& d = panels.datap.ui;
+    Ui::MAINP& m = panels.mainUi;
+    QLineEdit* pages[] = {d.DispRgbPageRed, d.DispRgbPageGreen, d.DispRgbPageBlue,
+                          d.DispIntPageRed, d.DispIntPageGreen, d.DispIntPageBlue,
+                          d.Disp2DPageRed,  d.Disp2DPageGreen,  d.Disp2DPageBlue};
+    for (int i = 0; i < 9; ++i) rgbPages_[i] = NumberIndicator(pages[i]);
+    QLineEdit* minMax[] = {d.DispMinMaxRGB0, d.DispMinMaxRGB1, d.DispMinMaxRGB2,
+                           d.DispMinMaxRGB3, d.DispMinMaxRGB4, d.DispMinMaxRGB5};
+    for (int i = 0; i < 6; ++i) minMax_[i] = NumberIndicator(minMax[i]);
+    rgb_[0] = NumberIndicator(d.DispRED);
+    rgb_[1] = NumberIndicator(d.DispGREEN);
+    rgb_[2] = NumberIndicator(d.DispBLUE);
+    coordinates_[0] = NumberIndicator(d.DispX);
+    coordinates_[1] = NumberIndicator(d.DispY);
+    coordinates_[2] = NumberIndicator(d.DispINT);
+    deltaC_ = NumberIndicator(d.DispDeltaC);
+    colour_ = NumberIndicator(d.DispCOL);
+    group_ = NumberIndicator(d.DispGroup);
+    temperature_ = NumberIndicator(m.DispTemp);
+    bigColour_ = NumberIndicator(panels.colbigp.ui.DispBigCol);
+    bigGroup_ = NumberIndicator(panels.grpbigp.ui.DispBigGroup);
+    Ui::TEACHP1& t = panels.teachp1.ui;
+    teachRgb_[0] = NumberIndicator(t.DispTP1Red);
+    teachRgb_[1] = NumberIndicator(t.DispTP1Green);
+    teachRgb_[2] = NumberIndicator(t.DispTP1Blue);
+    raw_[0] = NumberIndicator(m.DispRawRed);
+    raw_[1] = NumberIndicator(m.DispRawGreen);
+    raw_[2] = NumberIndicator(m.DispRawBlue);
+    rawDelta_ = NumberIndicator(m.DispRawDelta);
+    calibrated_[0] = NumberIndicator(m.DispCalRed);
+    calibrated_[1] = NumberIndicator(m.DispCalGreen);
+    calibrated_[2] = NumberIndicator(m.DispCalBlue);
+    QProgressBar* rawBars[] = {m.DispRawBarRed, m.DispRawBarGreen, m.DispRawBarBlue};
+    QProgressBar* calBars[] = {m.DispCalBarRed, m.DispCalBarGreen, m.DispCalBarBlue};
+    std::copy(rawBars, rawBars + 3, rawBars_);
+    std::copy(calBars, calBars + 3, calibratedBars_);
+    QLabel* leds[] = {d.LedOut0, d.LedOut1, d.LedOut2, d.LedOut3, d.LedOut4};
+    std::copy(leds, leds + 5, leds_);
+    d.DispColor->setAutoFillBackground(true);
+
+    d.DispCOL->installEventFilter(this);
+    d.DispGroup->installEventFilter(this);
+    for (QWidget* big : {&panels.colbigp.widget, &panels.grpbigp.widget}) {
+        big->installEventFilter(this);
+        for (QWidget* child : big->findChildren<QWidget*>()) child->installEventFilter(this);
+    }
+}
+
+void LiveDisplays::UpdateLiveDisplays(const MeasurementFrame& f, int evaluationMode) {
+    const int rgb[3] = {f.red, f.green, f.blue};
+    for (int i = 0; i < 9; ++i) rgbPages_[i].Show(rgb[i % 3]);
+    for (int i = 0; i < 3; ++i) rgb_[i].Show(rgb[i]);
+    coordinates_[0].Show(f.x);
+    coordinates_[1].Show(f.y);
+    coordinates_[2].Show(f.intensity);
+    deltaC_.Show(f.deltaC);
+    colour_.Show(f.colorNumber);
+    group_.Show(f.groupNumber);
+    ShowLed(panels_.datap.ui.LedTrig, f.trigger != 0, trigState_);
+    for (int i = 0; i < 6; ++i) minMax_[i].Show(f.minMaxRgb[i]);
+    temperature_.Show(f.temperature);
+    bigColour_.Show(f.colorNumber);
+    bigGroup_.Show(f.groupNumber);
+    for (int i = 0; i < 3; ++i) teachRgb_[i].Show(rgb[i]);
+    ShowSwatch(SwatchColour(f));
+    if (evaluationMode > MIN_DIST) {
+        const auto lit = OutputLeds(f.colorNumber);
+        for (int i = 0; i < 5; ++i) ShowLed(leds_[i], lit[i], ledState_[i]);
+    }
+    if (updateGraphHistories) updateGraphHistories();
+}
+
+void LiveDisplays::UpdateRawValues(const MeasurementFrame& f) {
+    const int raw[3] = {f.rawRed, f.rawGreen, f.rawBlue};
+    const int calibrated[3] = {f.red, f.green, f.blue};
+    for (int i = 0; i < 3; ++i) {
+        raw_[i].Show(raw[i]);
+        rawBars_[i]->setValue(std::min(raw[i], rawBars_[i]->maximum()));
+        calibrated_[i].Show(calibrated[i]);
+        calibratedBars_[i]->setValue(std::min(calibrated[i], calibratedBars_[i]->maximum()));
+    }
+    rawDelta_.Show(RawDelta(f));
+}
+
+void LiveDisplays::ShowSwatch(uint32_t colour) {
+    if (swatchShown_ && colour == currentColour_) return;
+    currentColour_ = colour;
+    swatchShown_ = true;
+    QFrame* swatch = panels_.datap.ui.DispColor;
+    QPalette palette = swatch->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(colour));
+    swatch->setPalette(palette);
+}
+
+void LiveDisplays::ShowLed(QLabel* led, bool lit, int& state) {
+    if (state == static_cast<int>(lit)) return;
+    state = lit;
+    led->setStyleSheet(lit ? LED_LIT : LED_DARK);
+}
+
+bool LiveDisplays::eventFilter(QObject* watched, QEvent* event) {
+    Ui::DATAP& d = panels_.datap.ui;
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == d.DispCOL) panels_.colbigp.widget.show();
+        if (watched == d.DispGroup) panels_.grpbigp.widget.show();
+        return watched == d.DispCOL || watched == d.DispGroup;
+    }
+    // A right click anywhere on a big display puts it away.
+    if (event->type() == QEvent::ContextMenu && watched != d.DispCOL && watched != d.DispGroup) {
+        static_cast<QWidget*>(watched)->window()->hide();
+        return true;
+    }
+    return false;
+}
