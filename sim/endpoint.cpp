@@ -1,6 +1,9 @@
 #include "endpoint.h"
 
 #include <QFile>
+#include <algorithm>
+#include <chrono>
+#include <thread>
 
 void Endpoint::LogRequest(const QByteArray& frame) const {
     if (config_.requestLog.isEmpty()) return;
@@ -23,6 +26,7 @@ void Endpoint::Receive(const QByteArray& bytes) {
 
 void Endpoint::Answer(const FrameAssembler::Request& request) {
     LogRequest(request.frame);
+    requestMs_ = byteRate_ > 0 ? request.frame.size() * 1000.0 / byteRate_ : 0.0;
     const Reply reply = sensor_.Answer(request);
     const FaultKind fault = config_.faults->Next();
     if (fault == FaultKind::Close) {
@@ -30,42 +34,47 @@ void Endpoint::Answer(const FrameAssembler::Request& request) {
         return;
     }
     const QList<Piece> pieces = ApplyFault(fault, reply.bytes, config_.faultDelayMs);
-    qint64 at = clock_.elapsed();
+    double at = clock_.nsecsElapsed() / 1e6;
     for (const Piece& piece : pieces) {
         at += piece.delayMs;
         queue_.push_back({piece.bytes, at, -1});
     }
     if (!queue_.empty()) queue_.back().baudAfter = reply.newBaudIndex;
-    if (!tick_.isActive()) {
-        lastMs_ = clock_.elapsed();
-        credit_ = 0;
-        tick_.start();
-    }
+    if (!tick_.isActive()) tick_.start();
     Pump();
 }
 
 void Endpoint::Pump() {
-    const qint64 now = clock_.elapsed();
-    // Credit for the bytes the line could have carried since the last turn, capped
-    // so a pause (a delayed piece) does not turn into a burst.
-    credit_ = std::min(credit_ + (now - lastMs_) * byteRate_ / 1000.0,
-                       std::max(1.0, byteRate_ * 0.005));
-    lastMs_ = now;
-    while (!queue_.empty() && queue_.front().notBeforeMs <= now) {
+    while (!queue_.empty()) {
+        double now = clock_.nsecsElapsed() / 1e6;
         Chunk& chunk = queue_.front();
+        if (chunk.notBeforeMs > now) return;  // a delayed piece: the tick comes back for it
         qsizetype n = chunk.bytes.size();
-        if (byteRate_ > 0) n = std::min<qsizetype>(n, static_cast<qsizetype>(credit_));
-        if (n <= 0) return;
-        credit_ -= static_cast<double>(n);
+        if (byteRate_ > 0) {
+            if (!lineBusy_) {
+                // Bytes go back to back from the moment the request would have finished
+                // arriving on a real line.
+                lineBusy_ = true;
+                lineStartMs_ = std::max(now, chunk.notBeforeMs + requestMs_);
+                lineSent_ = 0;
+            }
+            // One byte at a time, each when its last bit would have arrived.
+            n = 1;
+            const double dueMs = lineStartMs_ + (lineSent_ + n) * 1000.0 / byteRate_;
+            if (dueMs > now + 2.0) return;  // far off: the next tick
+            if (dueMs > now)
+                std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(dueMs - now));
+            lineSent_ += n;
+        }
         if (write) write(chunk.bytes.left(n));
         chunk.bytes.remove(0, n);
-        if (!chunk.bytes.isEmpty()) return;
+        if (!chunk.bytes.isEmpty()) continue;
         const int baud = chunk.baudAfter;
         queue_.pop_front();
         if (baud >= 0 && switchBaud) switchBaud(baud);
+        // A later piece starts the line afresh when its time comes.
+        if (!queue_.empty() && queue_.front().notBeforeMs > now) lineBusy_ = false;
     }
-    if (queue_.empty()) {
-        tick_.stop();
-        credit_ = 0;
-    }
+    tick_.stop();
+    lineBusy_ = false;
 }

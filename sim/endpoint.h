@@ -35,7 +35,7 @@ public:
 private:
     struct Chunk {
         QByteArray bytes;
-        qint64 notBeforeMs = 0;
+        double notBeforeMs = 0;
         int baudAfter = -1;
     };
     void Answer(const FrameAssembler::Request& request);
@@ -49,6 +49,8 @@ private:
     QElapsedTimer clock_;
     QTimer tick_;
     double byteRate_ = 0;
-    double credit_ = 0;
-    qint64 lastMs_ = 0;
+    bool lineBusy_ = false;
+    double lineStartMs_ = 0;
+    qint64 lineSent_ = 0;
+    double requestMs_ = 0;  // line time of the request being answered
 };

@@ -8,6 +8,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTextStream>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -75,6 +76,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("chromik-sensor-sim");
     QuitOnSignals();
+    // Line pacing sleeps for fractions of a millisecond: keep the kernel's slack small.
+    prctl(PR_SET_TIMERSLACK, 1000UL);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -73,6 +73,7 @@ TEST(LiveDisplays, ShowTheFrameAndTouchLedsOnlyAboveMinDist) {
     const QString darkStyle = d.LedOut2->styleSheet();
 
     p.displays.UpdateLiveDisplays(f, FIRST_HIT);
+    p.displays.Flush();
     EXPECT_EQ(d.DispDeltaC->text(), "-1");
     EXPECT_EQ(d.DispRED->text(), "4095");
     EXPECT_EQ(d.DispCOL->text(), "19");
@@ -84,6 +85,7 @@ TEST(LiveDisplays, ShowTheFrameAndTouchLedsOnlyAboveMinDist) {
     EXPECT_EQ(d.LedOut0->styleSheet(), darkStyle) << "FIRST HIT leaves the LEDs alone";
 
     p.displays.UpdateLiveDisplays(f, COL5);
+    p.displays.Flush();
     EXPECT_NE(d.LedOut0->styleSheet(), darkStyle);
     EXPECT_NE(d.LedOut1->styleSheet(), darkStyle);
     EXPECT_EQ(d.LedOut2->styleSheet(), darkStyle);

@@ -27,4 +27,5 @@ void AcquisitionLoop::RunGoLoop() {
         displays_.UpdateLiveDisplays(frame, record_.scalars.evaluationMode);
         if (plotLiveGraphs) plotLiveGraphs();
     }
+    displays_.Flush();  // the last frame stays on screen
 }

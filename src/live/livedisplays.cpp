@@ -63,6 +63,8 @@ LiveDisplays::LiveDisplays(Panels& panels) : panels_(panels) {
     QLabel* leds[] = {d.LedOut0, d.LedOut1, d.LedOut2, d.LedOut3, d.LedOut4};
     std::copy(leds, leds + 5, leds_);
     d.DispColor->setAutoFillBackground(true);
+    flushTimer_.setSingleShot(true);
+    connect(&flushTimer_, &QTimer::timeout, this, &LiveDisplays::Flush);
 
     d.DispCOL->installEventFilter(this);
     d.DispGroup->installEventFilter(this);
@@ -73,6 +75,36 @@ LiveDisplays::LiveDisplays(Panels& panels) : panels_(panels) {
 }
 
 void LiveDisplays::UpdateLiveDisplays(const MeasurementFrame& f, int evaluationMode) {
+    waiting_ = f;
+    waitingMode_ = evaluationMode;
+    liveWaiting_ = true;
+    currentColour_ = SwatchColour(f);
+    Schedule();
+    if (updateGraphHistories) updateGraphHistories();
+}
+
+void LiveDisplays::UpdateRawValues(const MeasurementFrame& f) {
+    waiting_ = f;
+    rawWaiting_ = true;
+    Schedule();
+}
+
+void LiveDisplays::Schedule() {
+    if (!sinceShown_.isValid() || sinceShown_.elapsed() >= DISPLAY_INTERVAL_MS)
+        Flush();
+    else if (!flushTimer_.isActive())
+        flushTimer_.start(DISPLAY_INTERVAL_MS - static_cast<int>(sinceShown_.elapsed()));
+}
+
+void LiveDisplays::Flush() {
+    flushTimer_.stop();
+    sinceShown_.start();
+    if (rawWaiting_) ShowRawValues(waiting_);
+    if (liveWaiting_) ShowIndicators(waiting_, waitingMode_);
+    rawWaiting_ = liveWaiting_ = false;
+}
+
+void LiveDisplays::ShowIndicators(const MeasurementFrame& f, int evaluationMode) {
     const int rgb[3] = {f.red, f.green, f.blue};
     for (int i = 0; i < 9; ++i) rgbPages_[i].Show(rgb[i % 3]);
     for (int i = 0; i < 3; ++i) rgb_[i].Show(rgb[i]);
@@ -93,10 +125,9 @@ void LiveDisplays::UpdateLiveDisplays(const MeasurementFrame& f, int evaluationM
         const auto lit = OutputLeds(f.colorNumber);
         for (int i = 0; i < 5; ++i) ShowLed(leds_[i], lit[i], ledState_[i]);
     }
-    if (updateGraphHistories) updateGraphHistories();
 }
 
-void LiveDisplays::UpdateRawValues(const MeasurementFrame& f) {
+void LiveDisplays::ShowRawValues(const MeasurementFrame& f) {
     const int raw[3] = {f.rawRed, f.rawGreen, f.rawBlue};
     const int calibrated[3] = {f.red, f.green, f.blue};
     for (int i = 0; i < 3; ++i) {
@@ -109,9 +140,8 @@ void LiveDisplays::UpdateRawValues(const MeasurementFrame& f) {
 }
 
 void LiveDisplays::ShowSwatch(uint32_t colour) {
-    if (swatchShown_ && colour == currentColour_) return;
-    currentColour_ = colour;
-    swatchShown_ = true;
+    if (colour == swatchShown_) return;
+    swatchShown_ = colour;
     QFrame* swatch = panels_.datap.ui.DispColor;
     QPalette palette = swatch->palette();
     palette.setColor(QPalette::Window, QColor::fromRgb(colour));

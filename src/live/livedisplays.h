@@ -2,7 +2,9 @@
 // Writes every decoded data frame into the live indicators: DATAP, the big displays,
 // TEACHP1, the temperature and the calibration page's raw values.
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 #include <functional>
 
 #include "live/measurement.h"
@@ -29,10 +31,17 @@ class LiveDisplays : public QObject {
 public:
     explicit LiveDisplays(Panels& panels);
 
-    // Every indicator in its order, then the graph histories.
+    // Every indicator in its order, then the graph histories. The indicators follow at
+    // the screen's pace: a frame that arrives within DISPLAY_INTERVAL_MS of the last
+    // one shown waits (the newest waiting frame is shown when the interval is over),
+    // so a fast sensor is not slowed down by repainting.
     void UpdateLiveDisplays(const MeasurementFrame& frame, int evaluationMode);
-    // The raw values and their spread on the calibration page.
+    // The raw values and their spread on the calibration page, at the same pace.
     void UpdateRawValues(const MeasurementFrame& frame);
+    // Shows a waiting frame now.
+    void Flush();
+
+    static constexpr int DISPLAY_INTERVAL_MS = 40;
 
     // The swatch colour of the last update (0xRRGGBB).
     uint32_t CurrentColour() const { return currentColour_; }
@@ -43,6 +52,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Schedule();
+    void ShowIndicators(const MeasurementFrame& frame, int evaluationMode);
+    void ShowRawValues(const MeasurementFrame& frame);
     void ShowSwatch(uint32_t colour);
     void ShowLed(QLabel* led, bool lit, int& state);
 
@@ -61,5 +73,11 @@ private:
     int ledState_[5] = {-1, -1, -1, -1, -1};
     int trigState_ = -1;
     uint32_t currentColour_ = 0;
-    bool swatchShown_ = false;
+    uint32_t swatchShown_ = 0xFFFFFFFF;
+    MeasurementFrame waiting_{};
+    int waitingMode_ = 0;
+    bool liveWaiting_ = false;
+    bool rawWaiting_ = false;
+    QElapsedTimer sinceShown_;
+    QTimer flushTimer_;
 };

@@ -1,0 +1,123 @@
+// GO loop throughput against the simulated sensor, printed as figures:
+//  1. TCP on 127.0.0.1 with every display live (offscreen), next to a bare loop doing
+//     the same transactions without any user interface, measured in the same run;
+//  2. the pseudo-terminal at 115200 Bd, next to the line-rate bound;
+//  3. resident memory after 1,000 and after 100,000 frames.
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+
+#include "support/rig.h"
+
+namespace {
+
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+double ResidentMiB() {
+    QFile statm("/proc/self/statm");
+    if (!statm.open(QIODevice::ReadOnly)) return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toDouble() * sysconf(_SC_PAGESIZE) / (1024.0 * 1024.0) : 0;
+}
+
+struct Figures {
+    long frames = 0;
+    double wall = 0;
+    double cpu = 0;
+    double Rate() const { return frames / wall; }
+    double CpuMicrosPerFrame() const { return 1e6 * cpu / std::max(1L, frames); }
+};
+
+// Runs the program's GO loop until `seconds` pass or `maxFrames` frames arrived.
+Figures RunGo(Program& p, double seconds, long maxFrames) {
+    Figures f;
+    p.acquisition.plotLiveGraphs = [&] {
+        if (++f.frames >= maxFrames) p.flags.goRunning = false;
+    };
+    QTimer::singleShot(static_cast<int>(seconds * 1000), &p, [&] { p.flags.goRunning = false; });
+    QElapsedTimer clock;
+    clock.start();
+    const double cpu = CpuSeconds();
+    p.panels.mainUi.ButtonGo->click();
+    f.wall = clock.elapsed() / 1000.0;
+    f.cpu = CpuSeconds() - cpu;
+    return f;
+}
+
+// The same transactions with nothing but the decode.
+Figures RunBare(Program& p, double seconds) {
+    Figures f;
+    QElapsedTimer clock;
+    clock.start();
+    const double cpu = CpuSeconds();
+    while (clock.elapsed() < seconds * 1000) {
+        if (p.link.Transact(BuildFrame(p.link.buffers, ORDER_GET_DATA, 0, 0, 0)) != 1) break;
+        p.acquisition.DecodeDataFrame();
+        ++f.frames;
+    }
+    f.wall = clock.elapsed() / 1000.0;
+    f.cpu = CpuSeconds() - cpu;
+    return f;
+}
+
+void ConnectTcp(Rig& rig) {
+    rig.SelectTcp();
+    rig.program.comm.TryToConnect();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    {
+        Rig rig;
+        ConnectTcp(rig);
+        rig.program.window.show();
+        const Figures go = RunGo(rig.program, 3.0, 1L << 40);
+        const Figures bare = RunBare(rig.program, 3.0);
+        std::printf("GO loop over TCP, displays live: %8.0f frames/s  %6.1f us CPU/frame\n",
+                    go.Rate(), go.CpuMicrosPerFrame());
+        std::printf("bare loop over TCP, no interface: %8.0f frames/s  %6.1f us CPU/frame\n",
+                    bare.Rate(), bare.CpuMicrosPerFrame());
+        std::printf("ratio GO / bare: %.2f (target >= 0.50)\n", go.Rate() / bare.Rate());
+    }
+    {
+        Rig rig;
+        rig.SelectSerial();
+        rig.program.comm.TryToConnect();
+        rig.program.window.show();
+        const Figures go = RunGo(rig.program, 3.0, 1L << 40);
+        const Figures bare = RunBare(rig.program, 3.0);
+        const double bound = 115200.0 / 10.0 / 56.0;
+        std::printf("GO loop over the pseudo-terminal at 115200 Bd: %.1f frames/s, bound %.1f, "
+                    "%.1f %% (target >= 95 %%)\n",
+                    go.Rate(), bound, 100.0 * go.Rate() / bound);
+        std::printf("bare loop over the pseudo-terminal: %.1f frames/s, %.1f %% of the bound\n",
+                    bare.Rate(), 100.0 * bare.Rate() / bound);
+    }
+    {
+        Rig rig;
+        ConnectTcp(rig);
+        rig.program.window.show();
+        RunGo(rig.program, 600.0, 1000);
+        const double after1k = ResidentMiB();
+        RunGo(rig.program, 600.0, 99000);
+        const double after100k = ResidentMiB();
+        std::printf("resident memory: %.2f MiB after 1,000 frames, %.2f MiB after 100,000 frames, "
+                    "growth %.2f MiB (target <= 1 MiB)\n",
+                    after1k, after100k, after100k - after1k);
+    }
+    return 0;
+}
