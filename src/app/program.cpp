@@ -16,6 +16,9 @@ Program::Program(Platform& platform, QString programDir)
       transfer(link, flags, parameterSet, paramControls),
       displays(panels),
       acquisition(link, flags, parameterSet, displays),
+      attributes(panels, platform),
+      panelSettings(programDir, window, comm, attributes, paths),
+      parameterFile(platform, paramControls, parameterSet, paths.parameterFile),
       platform_(platform),
       programDir_(std::move(programDir)) {
     for (int i = 0; i < HELP_TABLE_COUNT; ++i) {
@@ -31,14 +34,21 @@ Program::Program(Platform& platform, QString programDir)
     acquisition.sendParameters = [this] { transfer.SendParameters(); };
     acquisition.getParameters = [this] { transfer.GetParameters(); };
     commandBar.runGo = [this] { OnButtonGo(); };
+    transfer.writeParameterFile = [this] { parameterFile.WriteParameterFile(); };
+    transfer.readParameterFile = [this] { parameterFile.ReadParameterFile(); };
+    parameterFile.afterRead = [this] {
+        if (paramControls.applyModeCascade) paramControls.applyModeCascade();
+        if (paramControls.redrawTaughtColours) paramControls.redrawTaughtColours();
+    };
+    connect(panels.mainUi.EditID, &QLineEdit::editingFinished, this,
+            [this] { SetSensorId(panels.mainUi.EditID->text()); });
     commandBar.sendParameters = [this] { transfer.SendParameters(); };
     commandBar.getParameters = [this] { transfer.GetParameters(); };
     comm.afterIdentify = [this] { transfer.GetParameters(); };
     connect(&window, &MainWindow::CloseRequested, this, &Program::OnCloseRequest);
     connect(panels.mainUi.TabMain1, &QTabWidget::currentChanged, this,
             &Program::OnMainTabChanged);
-    connect(&comm, &CommunicationPage::Accepted, this,
-            [this] { panels.mainUi.TabMain1->setCurrentIndex(PAGE_PARAMETER); });
+    connect(&comm, &CommunicationPage::Accepted, this, &Program::OnAccept);
 }
 
 Program::~Program() { Shutdown(); }
@@ -48,12 +58,16 @@ void Program::StartUp() {
     Ui::MAINP& m = panels.mainUi;
     DrawBrandingBlock(m.DecoBanner, programDir_);
     paramControls.ControlsToParameterSet();
+    panelSettings.ReadPanelSettings();
+    panels.mainUi.DispRecFile->setText(paths.recordFile);
+    SetSensorId(panelSettings.sensorId);
+    attributes.ApplyRowColors();
     m.TabMain1->setCurrentIndex(PAGE_PARAMETER);
     panels.datap.ui.TabDataP1->setCurrentIndex(DATA_PAGE_3D);
     m.TabMain1->setTabVisible(PAGE_OFFSET_COMPENSATION, false);
     panels.ShowChildPanel(&panels.datap.widget);
     window.show();
-    comm.ApplyProtocolSwitch();
+    panelSettings.ReadCommunicationSettings();
     commandBar.SetButtonsDimmed(0, 1);
     comm.TryToConnect();
     commandBar.SetButtonsDimmed(0, 0);
@@ -72,8 +86,22 @@ void Program::OnButtonGo() {
     commandBar.SetButtonsDimmed(0, 0);
 }
 
+void Program::SetSensorId(const QString& text) {
+    const QString id = text.left(SENSOR_ID_CHARS);
+    panelSettings.sensorId = id;
+    for (QLineEdit* display : {panels.mainUi.EditID, panels.mainUi.DispRecSensorId,
+                               panels.colbigp.ui.DispBigColId, panels.grpbigp.ui.DispBigGroupId})
+        display->setText(id);
+}
+
+void Program::OnAccept() {
+    panelSettings.WritePanelSettings();
+    panels.mainUi.TabMain1->setCurrentIndex(PAGE_PARAMETER);
+}
+
 void Program::OnCloseRequest() {
     flags.goRunning = false;
+    panelSettings.WritePanelSettings();
     emit Quit();
 }
 

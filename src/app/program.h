@@ -8,13 +8,16 @@
 #include "app/commandbar.h"
 #include "app/flags.h"
 #include "app/mainwindow.h"
+#include "app/panelsettings.h"
 #include "app/password.h"
 #include "link/commpage.h"
 #include "link/link.h"
 #include "live/goloop.h"
 #include "live/livedisplays.h"
 #include "params/paramcontrols.h"
+#include "params/paramfile.h"
 #include "params/parameterset.h"
+#include "params/tableattributes.h"
 #include "params/transfer.h"
 #include "ui/help.h"
 
@@ -39,6 +42,14 @@ public:
     ParameterTransfer transfer;
     LiveDisplays displays;
     AcquisitionLoop acquisition;
+    RememberedPaths paths;
+    TableAttributes attributes;
+    PanelSettings panelSettings;
+    ParameterFile parameterFile;
+
+    // The sensor identification (at most 100 characters), shown on every panel that
+    // names the sensor.
+    void SetSensorId(const QString& text);
 
     void StartUp();
     void Shutdown();
@@ -52,6 +63,7 @@ signals:
 private:
     void OnCloseRequest();
     void OnButtonGo();
+    void OnAccept();
     void OnMainTabChanged(int index);
 
     Platform& platform_;

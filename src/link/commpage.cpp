@@ -111,20 +111,41 @@ void CommunicationPage::CommitIpAddress() {
     box->setCurrentIndex(0);
 }
 
-void CommunicationPage::ReadLinkSettings() {
-    LinkSettings& s = link_.settings;
+void CommunicationPage::SetIpHistory(const QStringList& history) {
+    QComboBox* box = ui_.StringIpAdress;
+    const QString current = box->currentText();
+    const QSignalBlocker block(box);
+    box->clear();
+    box->addItems(history.mid(0, IP_HISTORY_MAX));
+    box->setCurrentText(current);
+}
+
+LinkSettings CommunicationPage::PageSettings() const {
+    LinkSettings s;
     s.protocol = static_cast<uint16_t>(ui_.EditCommunicationProtocol->currentIndex());
     s.comPort = static_cast<uint16_t>(ui_.EditSelectComPort->currentData().toInt());
     s.baudIndex = static_cast<uint16_t>(ui_.EditSelectBaudrate->currentIndex());
     s.ipAddress = ui_.StringIpAdress->currentText().trimmed();
     s.portNumber = ui_.StringPortNumber->text();
+    return s;
+}
+
+void CommunicationPage::ShowLinkSettings(const LinkSettings& s) {
+    ui_.EditCommunicationProtocol->setCurrentIndex(s.protocol == PROTOCOL_TCP ? PROTOCOL_TCP : PROTOCOL_RS232);
+    const int port = ui_.EditSelectComPort->findData(static_cast<int>(s.comPort));
+    ui_.EditSelectComPort->setCurrentIndex(port >= 0 ? port : 0);
+    // An unknown rate index works as 115200, so the selector shows that.
+    ui_.EditSelectBaudrate->setCurrentIndex(s.baudIndex < 5 ? s.baudIndex : 4);
+    ui_.StringIpAdress->setCurrentText(s.ipAddress);
+    ui_.StringPortNumber->setText(s.portNumber);
+    ApplyProtocolSwitch();
 }
 
 void CommunicationPage::TryToConnect() {
     link_.CloseComPort();
     ShowStatus("TRY TO CONNECT!");
     AppendLog("TRY TO CONNECT!\n");
-    ReadLinkSettings();
+    link_.settings = PageSettings();
     QCoreApplication::processEvents();
     const LinkSettings& s = link_.settings;
     data_.DispComPort->setText(QString("COM%1").arg(s.comPort));

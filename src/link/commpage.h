@@ -30,6 +30,10 @@ public:
     // Lists COM 1..n with the device each resolves to.
     void RefreshComPortList();
     QStringList IpHistory() const;
+    void SetIpHistory(const QStringList& history);
+    // The link settings as they stand on the page, and the page set to given ones.
+    LinkSettings PageSettings() const;
+    void ShowLinkSettings(const LinkSettings& settings);
 
     // Runs after a successful identification, before the link buttons come back
     // (reading the sensor's parameters).
@@ -43,7 +47,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void ReadLinkSettings();
     void SetLinkButtonsEnabled(bool enabled);
     void CommitIpAddress();
     void OnButtonTryToConnect();

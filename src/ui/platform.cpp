@@ -1,5 +1,7 @@
 #include "ui/platform.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <chrono>
 
@@ -14,4 +16,15 @@ void QtPlatform::Message(const QString& title, const QString& text) {
 
 bool QtPlatform::Confirm(const QString& title, const QString& text) {
     return QMessageBox::question(parent_, title, text) == QMessageBox::Yes;
+}
+
+FileChoice QtPlatform::SelectFile(const FileRequest& request) {
+    const QString filter = request.filter + ";;*";
+    const QString path =
+        request.forWriting
+            ? QFileDialog::getSaveFileName(parent_, request.title, request.startPath, filter, nullptr,
+                                           QFileDialog::DontConfirmOverwrite)
+            : QFileDialog::getOpenFileName(parent_, request.title, request.startPath, filter);
+    if (path.isEmpty()) return {};
+    return {QFileInfo::exists(path) ? FileChoice::Existing : FileChoice::New, path};
 }

@@ -6,9 +6,23 @@
 
 class QWidget;
 
+// What the file-selection dialog returned.
+struct FileChoice {
+    enum Kind { None, Existing, New } kind = None;
+    QString path;
+};
+
+struct FileRequest {
+    QString title;
+    QString startPath;  // directory and proposed file name
+    QString filter;     // for example "*.ini"
+    bool forWriting = false;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
+    virtual FileChoice SelectFile(const FileRequest& request) = 0;
     virtual void Message(const QString& title, const QString& text) = 0;
     virtual bool Confirm(const QString& title, const QString& text) = 0;
     // Free-running clock in seconds.
@@ -21,6 +35,7 @@ public:
     void SetParent(QWidget* parent) { parent_ = parent; }
     void Message(const QString& title, const QString& text) override;
     bool Confirm(const QString& title, const QString& text) override;
+    FileChoice SelectFile(const FileRequest& request) override;
 
 private:
     QWidget* parent_;

@@ -15,7 +15,10 @@ public:
     };
     void Message(const QString& title, const QString& text) override;
     bool Confirm(const QString& title, const QString& text) override;
+    FileChoice SelectFile(const FileRequest& request) override;
 
     QList<Shown> shown;
     QList<bool> confirmAnswers;  // taken in order; an empty script answers No
+    QList<FileChoice> fileAnswers;  // taken in order; an empty script cancels
+    QList<FileRequest> fileRequests;
 };

@@ -1,0 +1,44 @@
+#pragma once
+// The parameter file: the ParameterSet in INI form, written by SEND and read by GET
+// when FILE is selected.
+
+#include <QString>
+#include <functional>
+
+#include "params/ini.h"
+#include "params/parameterset.h"
+
+class Platform;
+class ParameterControls;
+
+IniText BuildParameterFile(const ParameterSet& set);
+
+struct ParameterFileGaps {
+    QString scalars;  // one line per scalar set to its default
+    QString rows;     // one line per row section with a default
+};
+// Reads every word but the reserved ones; what cannot be read gets its default.
+ParameterFileGaps ReadParameterValues(const IniText& ini, ParameterSet& set);
+
+class ParameterFile {
+public:
+    ParameterFile(Platform& platform, ParameterControls& controls, ParameterSet& record,
+                  QString& rememberedPath);
+
+    void WriteParameterFile();
+    void ReadParameterFile();
+
+    // After every read: the cascade and the redraw of the graphs.
+    std::function<void()> afterRead;
+
+private:
+    // The dialog; an empty path when no usable file was chosen (already reported).
+    QString ChooseFile(bool forWriting);
+    bool HeaderAccepted(const IniText& ini);
+    void RefreshControls();
+
+    Platform& platform_;
+    ParameterControls& controls_;
+    ParameterSet& record_;
+    QString& rememberedPath_;
+};

@@ -1,0 +1,94 @@
+#include "params/tableattributes.h"
+
+#include <QTableWidget>
+
+#include "ui/platform.h"
+
+namespace {
+
+const uint32_t PALETTE[15] = {0xFF0000, 0x80FF00, 0x0000FF, 0x000000, 0xFF80C0,
+                              0xFFFF00, 0x808000, 0x800080, 0x80FFFF, 0xFF0080,
+                              0x400080, 0xFF00FF, 0x008000, 0x408080, 0x800000};
+
+void PaintCell(QTableWidget* table, int row, int column, uint32_t color) {
+    QTableWidgetItem* cell = table->item(row, column);
+    if (!cell) {
+        cell = new QTableWidgetItem;
+        cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);  // a colour, not a value
+        table->setItem(row, column, cell);
+    }
+    cell->setBackground(QColor::fromRgb(color));
+}
+
+}  // namespace
+
+uint32_t DefaultRowColor(int row) { return PALETTE[row % 15]; }
+
+RowColors DefaultRowColors() {
+    RowColors colors;
+    for (int r = 0; r < TEACH_ROWS; ++r) colors[r] = DefaultRowColor(r);
+    return colors;
+}
+
+QString TableAttributeSection(int row) { return QString("TABLE ATTR OF TEACH VECTOR %1").arg(row); }
+
+void AppendTableAttributeSections(IniText& ini, const RowColors& colors, const QStringList& specs) {
+    for (int r = 0; r < TEACH_ROWS; ++r) {
+        ini.PutInt(TableAttributeSection(r), "Row color", static_cast<int>(colors[r]));
+        ini.PutString(TableAttributeSection(r), "Row specification", specs.value(r));
+    }
+}
+
+QStringList ReadTableAttributeValues(const IniText& ini, RowColors& colors, QStringList& specs) {
+    QStringList missing;
+    specs.clear();
+    for (int r = 0; r < TEACH_ROWS; ++r) {
+        const QString section = TableAttributeSection(r);
+        const auto color = ini.GetInt(section, "Row color");
+        if (color && *color >= 0 && *color <= 0xFFFFFF) {
+            colors[r] = static_cast<uint32_t>(*color);
+        } else {
+            colors[r] = DefaultRowColor(r);
+            missing << section;
+        }
+        specs << ini.GetString(section, "Row specification", ROW_SPECIFICATION_CHARS).value_or(QString());
+    }
+    return missing;
+}
+
+TableAttributes::TableAttributes(Panels& panels, Platform& platform)
+    : panels_(panels), platform_(platform) {}
+
+QStringList TableAttributes::Specifications() const {
+    QStringList specs;
+    const QTableWidget* table = panels_.mainUi.GridSpecification;
+    for (int r = 0; r < TEACH_ROWS; ++r) specs << (table->item(r, 0) ? table->item(r, 0)->text() : QString());
+    return specs;
+}
+
+void TableAttributes::WriteTableAttributeSections(IniText& ini) {
+    AppendTableAttributeSections(ini, rowColors, Specifications());
+}
+
+void TableAttributes::ReadTableAttributeSections(const IniText& ini, bool report) {
+    QStringList specs;
+    const QStringList missing = ReadTableAttributeValues(ini, rowColors, specs);
+    QTableWidget* table = panels_.mainUi.GridSpecification;
+    for (int r = 0; r < TEACH_ROWS; ++r) {
+        if (!table->item(r, 0)) table->setItem(r, 0, new QTableWidgetItem);
+        table->item(r, 0)->setText(specs.value(r));
+    }
+    if (report && !missing.isEmpty())
+        platform_.Message("Attention!", "Following teach vectors could not be read \nand where set to default value:\n\n" +
+                                            missing.join('\n') + '\n');
+}
+
+void TableAttributes::ApplyRowColors() {
+    Ui::MAINP& m = panels_.mainUi;
+    for (int r = 0; r < TEACH_ROWS; ++r) {
+        PaintCell(m.GridCtt, r, TEACH_CELLS, rowColors[r]);
+        PaintCell(m.GridSpecification, r, 1, rowColors[r]);
+        PaintCell(m.EditGridGroups, r, 1, rowColors[r]);
+        PaintCell(m.EditGridHold, r + 1, 1, rowColors[r]);
+    }
+}

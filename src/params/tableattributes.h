@@ -1,0 +1,48 @@
+#pragma once
+// Attributes of the teach rows that live only on the PC: an indicator colour and a
+// specification text per row, kept in the table attributes file and the panel
+// settings file.
+
+#include <QObject>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+
+#include "params/ini.h"
+#include "params/parameterset.h"
+#include "ui/panels.h"
+
+class Platform;
+
+using RowColors = std::array<uint32_t, TEACH_ROWS>;  // 0xRRGGBB per teach row
+constexpr int ROW_SPECIFICATION_CHARS = 99;
+
+// Row r defaults to entry r mod 15 of the palette.
+uint32_t DefaultRowColor(int row);
+RowColors DefaultRowColors();
+QString TableAttributeSection(int row);
+
+// The 31 sections with "Row color" and "Row specification".
+void AppendTableAttributeSections(IniText& ini, const RowColors& colors, const QStringList& specs);
+// Reads the sections; a row whose colour cannot be read gets its default. Returns the
+// section names of those rows.
+QStringList ReadTableAttributeValues(const IniText& ini, RowColors& colors, QStringList& specs);
+
+// The widgets' side: the specification table and the four colour columns.
+class TableAttributes {
+public:
+    TableAttributes(Panels& panels, Platform& platform);
+
+    RowColors rowColors = DefaultRowColors();
+
+    void WriteTableAttributeSections(IniText& ini);
+    // With report, rows whose colour was missing are listed in a popup.
+    void ReadTableAttributeSections(const IniText& ini, bool report);
+    // Paints RowColors into the colour cells of the four row tables.
+    void ApplyRowColors();
+
+private:
+    QStringList Specifications() const;
+    Panels& panels_;
+    Platform& platform_;
+};
