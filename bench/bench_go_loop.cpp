@@ -3,7 +3,6 @@
 //     the same transactions without any user interface, measured in the same run;
 //  2. the pseudo-terminal at 115200 Bd, next to the line-rate bound;
 //  3. resident memory after 1,000 and after 100,000 frames.
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -13,16 +12,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "cpu.h"
 #include "support/rig.h"
 
 namespace {
-
-double CpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 double ResidentMiB() {
     QFile statm("/proc/self/statm");

@@ -1,25 +1,14 @@
 // How much CPU the program burns while it waits for a sensor that never answers.
 // Prints the program's CPU seconds over the 3 s answer time-out next to the wall
 // seconds; the target is under 2 % of one core.
-#include <sys/resource.h>
 
 #include <QApplication>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
+#include "cpu.h"
 #include "support/rig.h"
-
-namespace {
-
-double CpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);

@@ -4,14 +4,12 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QCoreApplication>
-#include <QSocketNotifier>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTextStream>
 #include <sys/prctl.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -19,6 +17,7 @@
 #include "paramstore.h"
 #include "sensormodel.h"
 #include "serialline.h"
+#include "ui/termination.h"
 
 namespace {
 
@@ -54,28 +53,12 @@ void ServeTcp(QTcpServer& server, SimSensor& sensor, SimConfig config) {
     });
 }
 
-int signalPipe[2] = {-1, -1};
-
-// SIGTERM and SIGINT end the event loop normally, so the serial symlink is removed.
-void QuitOnSignals() {
-    if (::pipe(signalPipe) != 0) return;
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
-    QObject::connect(notifier, &QSocketNotifier::activated, qApp, &QCoreApplication::quit);
-    const auto handler = [](int) {
-        const char byte = 1;
-        if (::write(signalPipe[1], &byte, 1) < 0) return;
-    };
-    std::signal(SIGTERM, handler);
-    std::signal(SIGINT, handler);
-    std::signal(SIGHUP, handler);
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("chromik-sensor-sim");
-    QuitOnSignals();
+    OnTerminationSignal([] { QCoreApplication::quit(); });
     // Line pacing sleeps for fractions of a millisecond: keep the kernel's slack small.
     prctl(PR_SET_TIMERSLACK, 1000UL);
 

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
+#include <QFile>
 
 #include "app/helptexts.h"
 #include "support/rig.h"
@@ -53,16 +55,26 @@ TEST(Panels, ShowChildPanelShowsOneAtATime) {
     EXPECT_EQ(panels.mainUi.ChildArea->currentWidget(), &panels.datap.widget);
 }
 
-TEST(MainWindow, CloseRequestStopsGoAndQuits) {
+TEST(MainWindow, CloseRequestDuringGoStopsGoSavesAndEndsTheEventLoop) {
     Rig rig;
     Program& p = rig.program;
-    bool quit = false;
-    QObject::connect(&p, &Program::Quit, [&] { quit = true; });
-    p.flags.goRunning = true;
+    rig.SelectSerial();
+    p.comm.TryToConnect();
+    ASSERT_TRUE(p.flags.linkOk);
     p.window.show();
-    p.window.close();
+    bool wasRunning = false;
+    // The close arrives while GO runs inside the GO button's callback.
+    QTimer::singleShot(150, &p, [&] { wasRunning = p.flags.goRunning; });
+    QTimer::singleShot(0, &p, [&] { p.panels.mainUi.ButtonGo->click(); });
+    QTimer::singleShot(200, &p, [&] { p.window.close(); });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(5000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_TRUE(wasRunning);
     EXPECT_FALSE(p.flags.goRunning);
-    EXPECT_TRUE(quit);
+    EXPECT_TRUE(QFile::exists(p.panelSettings.Path()));
 }
 
 TEST(MainWindow, RightDoubleClickRestoresTheDefaultSize) {

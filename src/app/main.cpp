@@ -7,6 +7,7 @@
 
 #include "app/program.h"
 #include "ui/platform.h"
+#include "ui/termination.h"
 
 namespace {
 
@@ -28,7 +29,8 @@ int main(int argc, char* argv[]) {
     QtPlatform platform;
     Program program(platform, QCoreApplication::applicationDirPath());
     platform.SetParent(&program.window);
-    QObject::connect(&program, &Program::Quit, &app, &QApplication::quit, Qt::QueuedConnection);
+    // A stop from outside saves the panel settings like the close button does.
+    OnTerminationSignal([&program] { program.window.close(); });
     program.StartUp();
     app.exec();
     program.Shutdown();

@@ -20,8 +20,7 @@ void MainWindow::RestoreDefaultGeometry() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // The program decides when to quit; the window only reports the request.
-    event->ignore();
+    event->accept();
     emit CloseRequested();
 }
 

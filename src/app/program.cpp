@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include <QApplication>
+
 #include "app/branding.h"
 #include "app/helptexts.h"
 #include "ui/platform.h"
@@ -102,7 +104,9 @@ void Program::OnAccept() {
 void Program::OnCloseRequest() {
     flags.goRunning = false;
     panelSettings.WritePanelSettings();
-    emit Quit();
+    // exit(), not quit(): quit() would send the windows another close request. Queued,
+    // so a loop running inside a callback unwinds first.
+    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 void Program::OnMainTabChanged(int index) {

@@ -56,10 +56,6 @@ public:
     // Names in the help table without a control (empty when all are found).
     const QStringList& MissingHelpControls() const { return missingHelp_; }
 
-signals:
-    // The close request was handled; the event loop should end.
-    void Quit();
-
 private:
     void OnCloseRequest();
     void OnButtonGo();
