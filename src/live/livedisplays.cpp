@@ -63,6 +63,7 @@ LiveDisplays::LiveDisplays(Panels& panels) : panels_(panels) {
     QLabel* leds[] = {d.LedOut0, d.LedOut1, d.LedOut2, d.LedOut3, d.LedOut4};
     std::copy(leds, leds + 5, leds_);
     d.DispColor->setAutoFillBackground(true);
+    ShowSwatch(0x000000);  // dark until the first frame
     flushTimer_.setSingleShot(true);
     connect(&flushTimer_, &QTimer::timeout, this, &LiveDisplays::Flush);
 
