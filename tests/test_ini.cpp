@@ -84,6 +84,8 @@ TEST(IniText, DamagedInputReadsWhatItCan) {
         {"missing closing quote", "[S]\nT = \"abc\n", "abc"},
         {"dangling escape", "[S]\nT = \"abc\\", "abc\\"},
         {"short hex escape", "[S]\nT = \"a\\x4\"", "a\\x4"},
+        {"signed hex escape", "[S]\nT = \"a\\x-1b\"", "a\\x-1b"},
+        {"hex escape", "[S]\nT = \"a\\x41\\x7f\"", "aA\x7f"},
         {"broken line run", "[S]\nT Line0001 = \"ab\"\nT Line0003 = \"cd\"\n", "ab"},
         {"run without first piece", "[S]\nT Line0002 = \"ab\"\n", "<missing>"},
         {"item before any section", "T = \"x\"\n[S]\n", "<missing>"},

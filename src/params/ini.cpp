@@ -44,6 +44,13 @@ QString Decode(const QByteArray& bytes) {
     return QString::fromLatin1(bytes);
 }
 
+int HexDigit(QChar c) {
+    if (c >= '0' && c <= '9') return c.unicode() - '0';
+    if (c >= 'a' && c <= 'f') return c.unicode() - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c.unicode() - 'A' + 10;
+    return -1;
+}
+
 }  // namespace
 
 QString EscapeIniString(const QString& text) {
@@ -81,10 +88,11 @@ QString UnescapeIniString(const QString& text) {
             case 'n': out += '\n'; break;
             case 'r': out += '\r'; break;
             case 'x': {
-                bool ok = false;
-                const int code = text.mid(i + 1, 2).toInt(&ok, 16);
-                if (ok && i + 2 < text.size()) {
-                    out += QChar(code);
+                // Exactly two hexadecimal digits, or the sequence stays as it is.
+                const int high = i + 2 < text.size() ? HexDigit(text[i + 1]) : -1;
+                const int low = high >= 0 ? HexDigit(text[i + 2]) : -1;
+                if (low >= 0) {
+                    out += QChar(high * 16 + low);
                     i += 2;
                 } else {
                     out += "\\x";
