@@ -23,45 +23,44 @@ const char* const LED_LIT = "background-color: #00C000; color: white; border-rad
 const char* const LED_DARK = "background-color: #202020; color: white; border-radius: 3px;";
 }  // namespace
 
+namespace {
+
+template <typename Target, size_t N>
+void Bind(Target (&targets)[N], std::initializer_list<QWidget*> widgets) {
+    size_t i = 0;
+    for (QWidget* w : widgets) targets[i++] = Target(w);
+}
+
+template <typename Widget, size_t N>
+void Bind(Widget* (&targets)[N], std::initializer_list<Widget*> widgets) {
+    std::copy(widgets.begin(), widgets.end(), targets);
+}
+
+}  // namespace
+
 LiveDisplays::LiveDisplays(Panels& panels) : panels_(panels) {
     Ui::DATAP& d = panels.datap.ui;
     Ui::MAINP& m = panels.mainUi;
-    QLineEdit* pages[] = {d.DispRgbPageRed, d.DispRgbPageGreen, d.DispRgbPageBlue,
-                          d.DispIntPageRed, d.DispIntPageGreen, d.DispIntPageBlue,
-                          d.Disp2DPageRed,  d.Disp2DPageGreen,  d.Disp2DPageBlue};
-    for (int i = 0; i < 9; ++i) rgbPages_[i] = NumberIndicator(pages[i]);
-    QLineEdit* minMax[] = {d.DispMinMaxRGB0, d.DispMinMaxRGB1, d.DispMinMaxRGB2,
-                           d.DispMinMaxRGB3, d.DispMinMaxRGB4, d.DispMinMaxRGB5};
-    for (int i = 0; i < 6; ++i) minMax_[i] = NumberIndicator(minMax[i]);
-    rgb_[0] = NumberIndicator(d.DispRED);
-    rgb_[1] = NumberIndicator(d.DispGREEN);
-    rgb_[2] = NumberIndicator(d.DispBLUE);
-    coordinates_[0] = NumberIndicator(d.DispX);
-    coordinates_[1] = NumberIndicator(d.DispY);
-    coordinates_[2] = NumberIndicator(d.DispINT);
+    Ui::TEACHP1& t = panels.teachp1.ui;
+    Bind(rgbPages_, {d.DispRgbPageRed, d.DispRgbPageGreen, d.DispRgbPageBlue, d.DispIntPageRed,
+                     d.DispIntPageGreen, d.DispIntPageBlue, d.Disp2DPageRed, d.Disp2DPageGreen,
+                     d.Disp2DPageBlue});
+    Bind(rgb_, {d.DispRED, d.DispGREEN, d.DispBLUE});
+    Bind(coordinates_, {d.DispX, d.DispY, d.DispINT});
+    Bind(minMax_, {d.DispMinMaxRGB0, d.DispMinMaxRGB1, d.DispMinMaxRGB2, d.DispMinMaxRGB3,
+                   d.DispMinMaxRGB4, d.DispMinMaxRGB5});
+    Bind(teachRgb_, {t.DispTP1Red, t.DispTP1Green, t.DispTP1Blue});
+    Bind(raw_, {m.DispRawRed, m.DispRawGreen, m.DispRawBlue});
+    Bind(calibrated_, {m.DispCalRed, m.DispCalGreen, m.DispCalBlue});
+    Bind(rawBars_, {m.DispRawBarRed, m.DispRawBarGreen, m.DispRawBarBlue});
+    Bind(calibratedBars_, {m.DispCalBarRed, m.DispCalBarGreen, m.DispCalBarBlue});
+    Bind(leds_, {d.LedOut0, d.LedOut1, d.LedOut2, d.LedOut3, d.LedOut4});
     deltaC_ = NumberIndicator(d.DispDeltaC);
     colour_ = NumberIndicator(d.DispCOL);
     group_ = NumberIndicator(d.DispGroup);
     temperature_ = NumberIndicator(m.DispTemp);
     bigColour_ = NumberIndicator(panels.colbigp.ui.DispBigCol);
     bigGroup_ = NumberIndicator(panels.grpbigp.ui.DispBigGroup);
-    Ui::TEACHP1& t = panels.teachp1.ui;
-    teachRgb_[0] = NumberIndicator(t.DispTP1Red);
-    teachRgb_[1] = NumberIndicator(t.DispTP1Green);
-    teachRgb_[2] = NumberIndicator(t.DispTP1Blue);
-    raw_[0] = NumberIndicator(m.DispRawRed);
-    raw_[1] = NumberIndicator(m.DispRawGreen);
-    raw_[2] = NumberIndicator(m.DispRawBlue);
-    rawDelta_ = NumberIndicator(m.DispRawDelta);
-    calibrated_[0] = NumberIndicator(m.DispCalRed);
-    calibrated_[1] = NumberIndicator(m.DispCalGreen);
-    calibrated_[2] = NumberIndicator(m.DispCalBlue);
-    QProgressBar* rawBars[] = {m.DispRawBarRed, m.DispRawBarGreen, m.DispRawBarBlue};
-    QProgressBar* calBars[] = {m.DispCalBarRed, m.DispCalBarGreen, m.DispCalBarBlue};
-    std::copy(rawBars, rawBars + 3, rawBars_);
-    std::copy(calBars, calBars + 3, calibratedBars_);
-    QLabel* leds[] = {d.LedOut0, d.LedOut1, d.LedOut2, d.LedOut3, d.LedOut4};
-    std::copy(leds, leds + 5, leds_);
     d.DispColor->setAutoFillBackground(true);
     ShowSwatch(0x000000);  // dark until the first frame
     flushTimer_.setSingleShot(true);

@@ -1,6 +1,6 @@
 #pragma once
 // Attributes of the teach rows that live only on the PC: an indicator colour and a
-// specification text per row, kept in the table attributes file and the panel
+// text naming the taught colour, kept in the table attributes file and the panel
 // settings file.
 
 #include <QObject>
@@ -22,13 +22,13 @@ uint32_t DefaultRowColor(int row);
 RowColors DefaultRowColors();
 QString TableAttributeSection(int row);
 
-// The 31 sections with "Row color" and "Row specification".
+// The 31 row sections, colour and text of each row.
 void AppendTableAttributeSections(IniText& ini, const RowColors& colors, const QStringList& specs);
 // Reads the sections; a row whose colour cannot be read gets its default. Returns the
 // section names of those rows.
 QStringList ReadTableAttributeValues(const IniText& ini, RowColors& colors, QStringList& specs);
 
-// The widgets' side: the specification table and the four colour columns.
+// The widgets' side: the row-text table and the four colour columns.
 class TableAttributes {
 public:
     TableAttributes(Panels& panels, Platform& platform);
