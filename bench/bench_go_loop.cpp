@@ -94,9 +94,10 @@ int main(int argc, char** argv) {
         const Figures go = RunGo(rig.program, 3.0, 1L << 40);
         const Figures bare = RunBare(rig.program, 3.0);
         const double bound = 115200.0 / 10.0 / 56.0;
-        std::printf("GO loop over the pseudo-terminal at 115200 Bd: %.1f frames/s, bound %.1f, "
-                    "%.1f %% (target >= 95 %%)\n",
-                    go.Rate(), bound, 100.0 * go.Rate() / bound);
+        std::printf(
+            "GO loop over the pseudo-terminal at 115200 Bd: %.1f frames/s, bound %.1f, "
+            "%.1f %% (target >= 95 %%)\n",
+            go.Rate(), bound, 100.0 * go.Rate() / bound);
         std::printf("bare loop over the pseudo-terminal: %.1f frames/s, %.1f %% of the bound\n",
                     bare.Rate(), 100.0 * bare.Rate() / bound);
     }
@@ -108,9 +109,10 @@ int main(int argc, char** argv) {
         const double after1k = ResidentMiB();
         RunGo(rig.program, 600.0, 99000);
         const double after100k = ResidentMiB();
-        std::printf("resident memory: %.2f MiB after 1,000 frames, %.2f MiB after 100,000 frames, "
-                    "growth %.2f MiB (target <= 1 MiB)\n",
-                    after1k, after100k, after100k - after1k);
+        std::printf(
+            "resident memory: %.2f MiB after 1,000 frames, %.2f MiB after 100,000 frames, "
+            "growth %.2f MiB (target <= 1 MiB)\n",
+            after1k, after100k, after100k - after1k);
     }
     return 0;
 }

@@ -20,7 +20,7 @@ struct SimConfig {
 
 class Endpoint : public QObject {
     Q_OBJECT
-public:
+  public:
     Endpoint(SimSensor& sensor, SimConfig config, QObject* parent = nullptr);
 
     // Bytes per second on the line; 0 sends at once.
@@ -32,7 +32,7 @@ public:
     // Called when an answer to ORDER_SET_BAUDRATE has gone out.
     std::function<void(int baudIndex)> switchBaud;
 
-private:
+  private:
     struct Chunk {
         QByteArray bytes;
         double notBeforeMs = 0;

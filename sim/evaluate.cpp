@@ -30,7 +30,8 @@ int16_t Distance(double d) { return static_cast<int16_t>(std::min(d, 32767.0)); 
 Evaluation Outputs(uint16_t bits) { return {bits, 255, -1}; }
 
 Evaluation Thresholds(const TeachTable& t, const Rgb& rgb) {
-    return Outputs(static_cast<uint16_t>((rgb.red > t[0].cell[0]) | (rgb.green > t[1].cell[0]) << 1 |
+    return Outputs(static_cast<uint16_t>((rgb.red > t[0].cell[0]) |
+                                         (rgb.green > t[1].cell[0]) << 1 |
                                          (rgb.blue > t[2].cell[0]) << 2));
 }
 

@@ -29,12 +29,12 @@ bool ParseFault(const QString& name, FaultKind& kind);
 
 // When faults apply: to the first answer only (every == 0) or to every Nth answer.
 class FaultPlan {
-public:
+  public:
     FaultPlan(FaultKind kind = FaultKind::None, int every = 0) : kind_(kind), every_(every) {}
     // The fault for the next answer (None when it goes out clean).
     FaultKind Next();
 
-private:
+  private:
     FaultKind kind_;
     int every_;
     int answers_ = 0;

@@ -1,15 +1,15 @@
 // chromik-sensor-sim: a simulated colour sensor speaking the frame protocol over
 // TCP and over a pseudo-terminal.
 
-#include <QCommandLineParser>
-#include <QDir>
-#include <QCoreApplication>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QTextStream>
 #include <sys/prctl.h>
 #include <unistd.h>
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTextStream>
 #include <cstdio>
 #include <memory>
 
@@ -70,11 +70,9 @@ int main(int argc, char* argv[]) {
     parser.addOptions({
         {"tcp", "Listen on TCP [HOST:]PORT (port 0 picks a free one).", "host:port"},
         {"serial-link", "Create a pseudo-terminal reachable through the symlink PATH.", "path"},
-        {"firmware", "Firmware identification text.", "text",
-         "SIMULATED COLOUR SENSOR FW 1.00"},
+        {"firmware", "Firmware identification text.", "text", "SIMULATED COLOUR SENSOR FW 1.00"},
         {"fault", "Fault to inject: " + FaultNames().join(", ") + ".", "kind", "none"},
-        {"fault-every", "Apply the fault to every Nth answer (default: the first only).", "n",
-         "0"},
+        {"fault-every", "Apply the fault to every Nth answer (default: the first only).", "n", "0"},
         {"fault-delay", "Delay in ms of the split and delay faults.", "ms", "500"},
         {"eeprom", "File that keeps the EEPROM contents across restarts.", "file",
          QDir::temp().filePath("chromik-sensor-sim-eeprom.bin")},

@@ -16,24 +16,24 @@ struct Range {
 
 // Valid range and default of every scalar word, in word order.
 const Range SCALAR_RANGES[SCALAR_WORDS] = {
-    {0, 1000, 500},    // POWER
-    {0, 1, 0},         // POWER MODE
-    {1, 255, 1},       // AVERAGE
-    {0, 4, 1},         // EVALUATION MODE
-    {0, 10000, 10},    // HOLD FAIL
-    {0, 4095, 0},      // INTLIM
-    {1, 31, 1},        // MAX VEC NO
-    {0, 2, 0},         // DIGITAL OUTMODE
-    {0, 6, 0},         // TRIGGER
-    {0, 3, 0},         // EXTERN TEACH
-    {0, 3, 0},         // CALCULATION MODE
-    {0, 4095, 3200},   // DYNWIN LO
-    {0, 4095, 3300},   // DYNWIN HI
-    {0, 1, 0},         // COLOR GROUP
-    {0, 3, 0},         // LED MODE
-    {1, 8, 5},         // GAIN
-    {0, 250, 1},       // INTEGRAL
-    {0, 1000, 500},    // POWER EXTERN
+    {0, 1000, 500},   // POWER
+    {0, 1, 0},        // POWER MODE
+    {1, 255, 1},      // AVERAGE
+    {0, 4, 1},        // EVALUATION MODE
+    {0, 10000, 10},   // HOLD FAIL
+    {0, 4095, 0},     // INTLIM
+    {1, 31, 1},       // MAX VEC NO
+    {0, 2, 0},        // DIGITAL OUTMODE
+    {0, 6, 0},        // TRIGGER
+    {0, 3, 0},        // EXTERN TEACH
+    {0, 3, 0},        // CALCULATION MODE
+    {0, 4095, 3200},  // DYNWIN LO
+    {0, 4095, 3300},  // DYNWIN HI
+    {0, 1, 0},        // COLOR GROUP
+    {0, 3, 0},        // LED MODE
+    {1, 8, 5},        // GAIN
+    {0, 250, 1},      // INTEGRAL
+    {0, 1000, 500},   // POWER EXTERN
 };
 const Range CELL_RANGE = {0, 10000, 1};
 const Range GROUP_RANGE = {0, 30, 0};

@@ -7,7 +7,7 @@
 #include "params/parameterset.h"
 
 class ParamStore {
-public:
+  public:
     // Loads the EEPROM file (factory parameters when it is missing or damaged) and
     // starts with RAM = EEPROM, as the device does at power-up.
     explicit ParamStore(QString eepromPath);
@@ -26,7 +26,7 @@ public:
     static int CheckScalars(ParameterScalars& s);
     static int CheckTable(TeachTable& t);
 
-private:
+  private:
     QString path_;
     ParameterSet ram_[2];
     ParameterSet eeprom_[2];

@@ -59,7 +59,8 @@ SimSensor::SimSensor(QString firmware, ParamStore& store, SensorModel& model)
 
 Reply SimSensor::Answer(const FrameAssembler::Request& request) {
     if (!request.dataOk) return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
-    const AnswerHeader header = DecodeHeader(reinterpret_cast<const uint8_t*>(request.frame.constData()));
+    const AnswerHeader header =
+        DecodeHeader(reinterpret_cast<const uint8_t*>(request.frame.constData()));
     switch (header.order) {
         case ORDER_GET_FIRMWARE: {
             QByteArray text = firmware_.toLatin1();
@@ -68,11 +69,13 @@ Reply SimSensor::Answer(const FrameAssembler::Request& request) {
         }
         case ORDER_GET_DATA: {
             const auto words = model_.Measure(clock_.elapsed() / 1000.0);
-            return {MakeFrame(ORDER_GET_DATA, 0, Bytes(words.data(), static_cast<int>(words.size())))};
+            return {
+                MakeFrame(ORDER_GET_DATA, 0, Bytes(words.data(), static_cast<int>(words.size())))};
         }
         case ORDER_SEND_PARAMETERS:
             return TakeParameters(header.param, request.frame.mid(HEADER_BYTES));
-        case ORDER_GET_PARAMETERS: return GiveParameters(header.param);
+        case ORDER_GET_PARAMETERS:
+            return GiveParameters(header.param);
         case ORDER_SAVE_EEPROM:
             store_.SaveEeprom();
             return {MakeFrame(ORDER_SAVE_EEPROM, 0)};
@@ -86,12 +89,12 @@ Reply SimSensor::Answer(const FrameAssembler::Request& request) {
     }
 }
 
-
 Reply SimSensor::TakeParameters(uint16_t param, const QByteArray& payload) {
     const int set = param & 1;
     const std::vector<uint16_t> words = Words(payload);
     int count = -1;
-    if (param <= 1 && payload.size() == SCALAR_BLOCK_BYTES) count = store_.TakeScalars(set, words.data());
+    if (param <= 1 && payload.size() == SCALAR_BLOCK_BYTES)
+        count = store_.TakeScalars(set, words.data());
     if (param >= 2 && param <= 3 && payload.size() == TABLE_BLOCK_BYTES)
         count = store_.TakeTable(set, words.data());
     if (count < 0) return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
@@ -101,6 +104,8 @@ Reply SimSensor::TakeParameters(uint16_t param, const QByteArray& payload) {
 Reply SimSensor::GiveParameters(uint16_t param) {
     if (param > 3) return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
     const ParameterSet& set = store_.Ram(param & 1);
-    if (param <= 1) return {MakeFrame(ORDER_GET_PARAMETERS, 0, Bytes(ScalarWords(set.scalars).data(), SCALAR_WORDS))};
+    if (param <= 1)
+        return {MakeFrame(ORDER_GET_PARAMETERS, 0,
+                          Bytes(ScalarWords(set.scalars).data(), SCALAR_WORDS))};
     return {MakeFrame(ORDER_GET_PARAMETERS, 0, Bytes(TableWords(set.table).data(), TABLE_WORDS))};
 }

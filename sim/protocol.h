@@ -12,7 +12,7 @@
 // Cuts complete request frames out of the incoming bytes. Bytes that cannot start a
 // valid header are skipped one at a time, as a device resynchronises on a noisy line.
 class FrameAssembler {
-public:
+  public:
     struct Request {
         QByteArray frame;  // header and payload
         bool dataOk = true;
@@ -20,7 +20,7 @@ public:
     void Append(const QByteArray& bytes) { buffer_.append(bytes); }
     std::optional<Request> Next();
 
-private:
+  private:
     QByteArray buffer_;
 };
 
@@ -36,11 +36,11 @@ class ParamStore;
 class SensorModel;
 
 class SimSensor {
-public:
+  public:
     SimSensor(QString firmware, ParamStore& store, SensorModel& model);
     Reply Answer(const FrameAssembler::Request& request);
 
-private:
+  private:
     Reply TakeParameters(uint16_t param, const QByteArray& payload);
     Reply GiveParameters(uint16_t param);
 

@@ -72,9 +72,9 @@ std::array<uint16_t, 20> SensorModel::Measure(double t) {
 
     const int temperature = 34 + static_cast<int>(std::lround(2.0 * std::sin(TWO_PI * t / 600.0)));
     std::array<uint16_t, 20> w{};
-    const int words[14] = {rgb.red,       rgb.green,      rgb.blue,        c.x,         c.y,
-                           c.intensity,   out.deltaC,     out.colorNumber, out.groupNumber,
-                           triggered,     temperature,    raw[0],          raw[1],      raw[2]};
+    const int words[14] = {
+        rgb.red,         rgb.green,       rgb.blue,  c.x,         c.y,    c.intensity, out.deltaC,
+        out.colorNumber, out.groupNumber, triggered, temperature, raw[0], raw[1],      raw[2]};
     for (int i = 0; i < 14; ++i) w[i] = static_cast<uint16_t>(words[i]);
     for (int i = 0; i < 6; ++i) w[14 + i] = static_cast<uint16_t>(minMax_[i]);
     return w;
@@ -95,7 +95,8 @@ Evaluation SensorModel::HoldForTrigger(const ParameterScalars& s, const Evaluati
         // SELF and EXT1 keep the colour seen most often while triggered.
         const auto most = std::max_element(counts_.begin(), counts_.end()) - counts_.begin();
         held_.colorNumber = static_cast<uint16_t>(most);
-        held_.groupNumber = s.colorGroup && most < TEACH_ROWS ? store_.Ram(0).table[most].group : 255;
+        held_.groupNumber =
+            s.colorGroup && most < TEACH_ROWS ? store_.Ram(0).table[most].group : 255;
     }
     wasTriggered_ = false;
     if (s.trigger == TRIGGER_EXT3) return {};  // the failure state after the trigger

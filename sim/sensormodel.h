@@ -27,7 +27,7 @@ struct Calibration {
 };
 
 class SensorModel {
-public:
+  public:
     SensorModel(ParamStore& store, Calibration& calibration);
 
     // The data frame at time t (seconds since the sensor started).
@@ -36,7 +36,7 @@ public:
     // Input IN0 at time t.
     static bool In0(double t);
 
-private:
+  private:
     Rgb Signal(const ParameterScalars& s, double t, bool lit, int& power);
     Evaluation HoldForTrigger(const ParameterScalars& s, const Evaluation& live, bool triggered);
     void TrackMinMax(const Rgb& rgb);

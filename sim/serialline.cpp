@@ -14,11 +14,16 @@ namespace {
 
 speed_t SpeedOf(int baudIndex) {
     switch (BaudRate(baudIndex)) {
-        case 9600: return B9600;
-        case 19200: return B19200;
-        case 38400: return B38400;
-        case 57600: return B57600;
-        default: return B115200;
+        case 9600:
+            return B9600;
+        case 19200:
+            return B19200;
+        case 38400:
+            return B38400;
+        case 57600:
+            return B57600;
+        default:
+            return B115200;
     }
 }
 

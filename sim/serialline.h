@@ -10,13 +10,13 @@
 
 class SerialLine : public QObject {
     Q_OBJECT
-public:
+  public:
     SerialLine(SimSensor& sensor, SimConfig config);
     ~SerialLine() override;
     // Creates the terminal and the symlink; false with a message on failure.
     bool Open(const QString& linkPath, QString& error);
 
-private:
+  private:
     void OnReadable();
     void SetBaud(int baudIndex);
 

@@ -1,10 +1,9 @@
 // The command bar on the real widgets: dimming, pending transfers, toggles, password.
 #include <gtest/gtest.h>
 
-#include <QTest>
-
 #include <QFile>
 #include <QLabel>
+#include <QTest>
 
 #include "app/branding.h"
 #include "support/rig.h"
@@ -71,7 +70,8 @@ TEST(SetButtonsDimmed, FollowsTheTableInBothModes) {
         p.commandBar.SetButtonsDimmed(goMode, 1);
         for (const DimCase& c : kDimTable) {
             const bool dimmed = goMode == 0 ? c.dimmedForTransfer : c.dimmedForGo;
-            EXPECT_EQ(Find(p, c.control)->isEnabled(), !dimmed) << c.control << " goMode " << goMode;
+            EXPECT_EQ(Find(p, c.control)->isEnabled(), !dimmed)
+                << c.control << " goMode " << goMode;
         }
         p.commandBar.SetButtonsDimmed(0, 0);
         for (const DimCase& c : kDimTable)
@@ -82,7 +82,8 @@ TEST(SetButtonsDimmed, FollowsTheTableInBothModes) {
 TEST(SetButtonsDimmed, NeverTouchesStopOrTheParameterSetToggles) {
     Rig rig;
     Ui::MAINP& m = rig.program.panels.mainUi;
-    for (QWidget* w : {static_cast<QWidget*>(m.ButtonStop), static_cast<QWidget*>(m.SelectParaSet1)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(m.ButtonStop), static_cast<QWidget*>(m.SelectParaSet1)})
         w->setEnabled(false);
     rig.program.commandBar.SetButtonsDimmed(0, 0);
     EXPECT_FALSE(m.ButtonStop->isEnabled());
@@ -208,8 +209,10 @@ TEST(Branding, LabelsAndLogoSitWhereTheyBelong) {
         const char* name;
         QPoint at;
         int pointSize;
-    } labels[] = {{"LabelBrandTitle", {323, 29}, 19}, {"LabelBrandName", {15, 6}, 11},
-                  {"LabelBrandPhone", {15, 22}, 11}, {"LabelBrandWeb", {15, 36}, 11}};
+    } labels[] = {{"LabelBrandTitle", {323, 29}, 19},
+                  {"LabelBrandName", {15, 6}, 11},
+                  {"LabelBrandPhone", {15, 22}, 11},
+                  {"LabelBrandWeb", {15, 36}, 11}};
     for (const auto& l : labels) {
         auto* label = banner->findChild<QLabel*>(l.name);
         ASSERT_NE(label, nullptr) << l.name;
@@ -225,6 +228,7 @@ TEST(Branding, LabelsAndLogoSitWhereTheyBelong) {
 TEST(Branding, MissingLogoLeavesItEmptyAndSaysNothing) {
     Rig rig;
     rig.program.StartUp();
-    EXPECT_TRUE(rig.program.panels.mainUi.DecoBanner->findChild<QLabel*>("PictureLogo")->pixmap().isNull());
+    EXPECT_TRUE(
+        rig.program.panels.mainUi.DecoBanner->findChild<QLabel*>("PictureLogo")->pixmap().isNull());
     EXPECT_TRUE(rig.platform.shown.isEmpty());
 }

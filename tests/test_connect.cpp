@@ -15,7 +15,8 @@ void ExpectConnected(Rig& rig, const QString& firmware) {
     EXPECT_TRUE(rig.program.flags.linkOk);
     EXPECT_EQ(rig.Status(), firmware);
     EXPECT_EQ(rig.program.link.firmwareId, firmware);
-    EXPECT_TRUE(rig.Log().endsWith("TRY TO CONNECT!\n" + firmware + "\n\n")) << rig.Log().toStdString();
+    EXPECT_TRUE(rig.Log().endsWith("TRY TO CONNECT!\n" + firmware + "\n\n"))
+        << rig.Log().toStdString();
     EXPECT_TRUE(m.ButtonAccept->isEnabled());
     EXPECT_TRUE(m.ButtonGenHwInfoFile->isEnabled());
     EXPECT_TRUE(m.ButtonChangeBaudrate->isEnabled());
@@ -51,15 +52,19 @@ TEST(Connect, FailuresAreReportedWithTheirTexts) {
         QString text;
     };
     const Case cases[] = {
-        {"refused port", [](Rig& r) {
+        {"refused port",
+         [](Rig& r) {
              r.SelectTcp();
              r.program.panels.mainUi.StringPortNumber->setText("1");
-         }, "FailedToConnect"},
-        {"missing serial device", [](Rig& r) {
+         },
+         "FailedToConnect"},
+        {"missing serial device",
+         [](Rig& r) {
              QFile::link("/nonexistent/tty", r.sim.Dir() + "/COM2");
              r.program.comm.RefreshComPortList();
              r.program.panels.mainUi.EditSelectComPort->setCurrentIndex(1);
-         }, "No serial port found"},
+         },
+         "No serial port found"},
         {"silent sensor", [](Rig& r) { r.SelectTcp(); }, LinkTexts::TIMEOUT},
     };
     for (const Case& c : cases) {
@@ -83,8 +88,9 @@ TEST(Connect, BaudrateChangeReconnectsAtTheNewRate) {
     p.panels.mainUi.TextCommunicationLog->clear();
     p.panels.mainUi.EditSelectBaudrate->setCurrentIndex(2);
     p.comm.ChangeBaudrate();
-    EXPECT_EQ(rig.Log(), "TRY TO CHANGE BAUDRATE!\nSUCCESS!\nTRY TO CONNECT!\nFW\n\n"
-                         "ATTENTION!!!   CONFIRM NEW BAUDRATE WITH EEPROM AND SEND!\n\n");
+    EXPECT_EQ(rig.Log(),
+              "TRY TO CHANGE BAUDRATE!\nSUCCESS!\nTRY TO CONNECT!\nFW\n\n"
+              "ATTENTION!!!   CONFIRM NEW BAUDRATE WITH EEPROM AND SEND!\n\n");
     EXPECT_EQ(p.link.settings.baudIndex, 2);
     EXPECT_TRUE(p.flags.linkOk);
 
@@ -96,7 +102,7 @@ TEST(Connect, BaudrateChangeReconnectsAtTheNewRate) {
 }
 
 TEST(LinkSettings, BaudRatesAndPortNumbers) {
-    const std::pair<int, int> rates[] = {{0, 9600},   {1, 19200}, {2, 38400}, {3, 57600},
+    const std::pair<int, int> rates[] = {{0, 9600},   {1, 19200},  {2, 38400},  {3, 57600},
                                          {4, 115200}, {7, 115200}, {-1, 115200}};
     for (auto [index, rate] : rates) EXPECT_EQ(BaudRate(index), rate) << index;
     const std::pair<const char*, int> ports[] = {

@@ -49,14 +49,24 @@ TEST_P(BuildFrameTest, ProducesTheWireBytes) {
 INSTANTIATE_TEST_SUITE_P(
     Orders, BuildFrameTest,
     testing::Values(
-        FrameCase{"GetData", ORDER_GET_DATA, 0, {}, {0x55, 0x08, 0x00, 0x00, 0x00, 0x00, 0xAA, 0x76}},
-        FrameCase{"GetFirmware", ORDER_GET_FIRMWARE, 0, {},
+        FrameCase{
+            "GetData", ORDER_GET_DATA, 0, {}, {0x55, 0x08, 0x00, 0x00, 0x00, 0x00, 0xAA, 0x76}},
+        FrameCase{"GetFirmware",
+                  ORDER_GET_FIRMWARE,
+                  0,
+                  {},
                   {0x55, 0x07, 0x00, 0x00, 0x00, 0x00, 0xAA, 0x52}},
-        FrameCase{"SetBaudrate4", ORDER_SET_BAUDRATE, 4, {},
+        FrameCase{"SetBaudrate4",
+                  ORDER_SET_BAUDRATE,
+                  4,
+                  {},
                   {0x55, 0xBE, 0x04, 0x00, 0x00, 0x00, 0xAA, 0xDC}},
-        FrameCase{"SendCalibration", ORDER_SEND_CALIBRATION, 0, {1024, 1024, 1024},
-                  {0x55, 0x65, 0x00, 0x00, 0x06, 0x00, 0x73, 0xE5, 0x00, 0x04, 0x00, 0x04, 0x00,
-                   0x04}}),
+        FrameCase{
+            "SendCalibration",
+            ORDER_SEND_CALIBRATION,
+            0,
+            {1024, 1024, 1024},
+            {0x55, 0x65, 0x00, 0x00, 0x06, 0x00, 0x73, 0xE5, 0x00, 0x04, 0x00, 0x04, 0x00, 0x04}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(BuildFrame, OversizedLengthStaysInsideTheTransmitFrame) {

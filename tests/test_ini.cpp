@@ -1,11 +1,11 @@
 // The INI syntax of every settings file.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
-#include <sys/resource.h>
 
 #include "params/ini.h"
 
@@ -32,7 +32,8 @@ TEST(IniText, StringsRoundTripWithEscapesAndLongRuns) {
         IniText ini;
         ini.PutString("S", "TEXT", text);
         const IniText back = IniText::FromBytes(ini.ToBytes());
-        EXPECT_EQ(back.GetString("S", "TEXT", 100000).value_or("<missing>"), text) << text.toStdString();
+        EXPECT_EQ(back.GetString("S", "TEXT", 100000).value_or("<missing>"), text)
+            << text.toStdString();
     }
 }
 
@@ -124,6 +125,7 @@ TEST(IniText, FailedWriteLeavesTheOldFileWhole) {
     EXPECT_FALSE(written);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), before);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"PanelSettings.cfg"})
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"PanelSettings.cfg"})
         << "no temporary file left behind";
 }

@@ -23,10 +23,12 @@ TEST(MeasurementFrame, DecodesSignedDeltaAndRawDelta) {
 TEST(MeasurementFrame, ShortAnswerKeepsTheOlderWords) {
     Rig rig;
     SensorLink& link = rig.program.link;
-    std::fill(std::begin(link.buffers.measurementWords), std::end(link.buffers.measurementWords), 7);
+    std::fill(std::begin(link.buffers.measurementWords), std::end(link.buffers.measurementWords),
+              7);
     // An answer of 4 words.
     link.answer.length = 8;
-    for (int i = 0; i < 8; ++i) link.buffers.receive[HEADER_BYTES + i] = static_cast<uint8_t>(i % 2 ? 0 : 100 + i);
+    for (int i = 0; i < 8; ++i)
+        link.buffers.receive[HEADER_BYTES + i] = static_cast<uint8_t>(i % 2 ? 0 : 100 + i);
     rig.program.acquisition.DecodeDataFrame();
     const MeasurementFrame& f = rig.program.acquisition.frame;
     EXPECT_EQ(f.red, 100);
@@ -51,10 +53,8 @@ TEST(Swatch, EachChannelDividedBy16) {
 
 TEST(OutputLeds, BinaryPatternAnd255LightsAll) {
     const std::pair<uint16_t, std::array<bool, 5>> cases[] = {
-        {19, {true, true, false, false, true}},
-        {255, {true, true, true, true, true}},
-        {0, {false, false, false, false, false}},
-        {16, {false, false, false, false, true}},
+        {19, {true, true, false, false, true}},   {255, {true, true, true, true, true}},
+        {0, {false, false, false, false, false}}, {16, {false, false, false, false, true}},
         {31, {true, true, true, true, true}},
     };
     for (const auto& [number, leds] : cases) EXPECT_EQ(OutputLeds(number), leds) << number;
@@ -102,7 +102,8 @@ TEST(LiveDisplays, BigDisplaysOpenOnDoubleClickAndHideOnRightClick) {
     EXPECT_TRUE(big.isVisible());
     QTest::mouseDClick(p.panels.datap.ui.DispCOL, Qt::LeftButton);
     EXPECT_TRUE(big.isVisible());
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), big.mapToGlobal(QPoint(5, 5)));
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                 big.mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(p.panels.colbigp.ui.DispBigCol, &rightClick);
     EXPECT_FALSE(big.isVisible());
     QTest::mouseDClick(p.panels.datap.ui.DispGroup, Qt::LeftButton);
@@ -149,9 +150,10 @@ TEST(GoLoop, SendDuringGoGoesOnceBetweenTwoFrames) {
     const QStringList requests = rig.sim.Requests();
     EXPECT_EQ(Count(requests, "55 01 00 00 24 00"), 1);
     EXPECT_EQ(Count(requests, "55 01 02 00 f0 01"), 1);
-    const int sendAt = static_cast<int>(
-        std::find_if(requests.begin(), requests.end(), [](const QString& r) { return r.startsWith("55 01"); }) -
-        requests.begin());
+    const int sendAt =
+        static_cast<int>(std::find_if(requests.begin(), requests.end(),
+                                      [](const QString& r) { return r.startsWith("55 01"); }) -
+                         requests.begin());
     EXPECT_GT(sendAt, 0);
     EXPECT_TRUE(requests[sendAt - 1].startsWith(GET_DATA));
     EXPECT_TRUE(requests[sendAt + 2].startsWith(GET_DATA)) << "the loop goes on after the send";

@@ -13,7 +13,8 @@ void WriteSettings(const QString& dir, const QByteArray& text) {
     file.write(text);
 }
 
-const QByteArray HEADER = "[GENERAL INFO]\nFILE TYPE: = \"Panel Settings\"\nPANEL ID: = \"Line 3\"\n";
+const QByteArray HEADER =
+    "[GENERAL INFO]\nFILE TYPE: = \"Panel Settings\"\nPANEL ID: = \"Line 3\"\n";
 
 }  // namespace
 
@@ -25,21 +26,28 @@ TEST(PanelSettings, EdgeCasesOfReading) {
     };
     const Case cases[] = {
         {"other file type is ignored entirely",
-         "[GENERAL INFO]\nFILE TYPE: = \"Parameter\"\nPANEL ID: = \"x\"\n[COMMUNICATION SETTINGS]\nCOMPROTOCOL = 1\n",
+         "[GENERAL INFO]\nFILE TYPE: = \"Parameter\"\nPANEL ID: = \"x\"\n[COMMUNICATION "
+         "SETTINGS]\nCOMPROTOCOL = 1\n",
          [](Rig& r) {
              EXPECT_EQ(r.program.panelSettings.sensorId, "");
-             EXPECT_EQ(r.program.panels.mainUi.EditCommunicationProtocol->currentIndex(), PROTOCOL_RS232);
+             EXPECT_EQ(r.program.panels.mainUi.EditCommunicationProtocol->currentIndex(),
+                       PROTOCOL_RS232);
          }},
-        {"fullscreen 2 maximises", HEADER + "[PANEL POSITION]\nMAINPANEL FULLSCREEN = 2\nMAINPANEL LEFT = 300\n",
+        {"fullscreen 2 maximises",
+         HEADER + "[PANEL POSITION]\nMAINPANEL FULLSCREEN = 2\nMAINPANEL LEFT = 300\n",
          [](Rig& r) { EXPECT_TRUE(r.program.window.windowState() & Qt::WindowMaximized); }},
-        {"fullscreen 0 with only LEFT", HEADER + "[PANEL POSITION]\nMAINPANEL FULLSCREEN = 0\nMAINPANEL LEFT = 200\n",
+        {"fullscreen 0 with only LEFT",
+         HEADER + "[PANEL POSITION]\nMAINPANEL FULLSCREEN = 0\nMAINPANEL LEFT = 200\n",
          [](Rig& r) {
              EXPECT_EQ(r.program.window.pos(), QPoint(200, 40));
              EXPECT_EQ(r.program.window.size(), QSize(790, 548));
          }},
         {"at most ten history entries, no gaps",
-         HEADER + "[IP ADDRESSES]\nLIST ITEMS = 15\nIP ADDR 1 = \"a\"\nIP ADDR 3 = \"c\"\nIP ADDR 10 = \"j\"\nIP ADDR 11 = \"k\"\n",
-         [](Rig& r) { EXPECT_EQ(r.program.comm.IpHistory(), (QStringList{"a", "c", "j"})); }},
+         HEADER + "[IP ADDRESSES]\nLIST ITEMS = 15\nIP ADDR 1 = \"a\"\nIP ADDR 3 = \"c\"\nIP ADDR "
+                  "10 = \"j\"\nIP ADDR 11 = \"k\"\n",
+         [](Rig& r) {
+             EXPECT_EQ(r.program.comm.IpHistory(), (QStringList{"a", "c", "j"}));
+         }},
         {"no communication settings", HEADER,
          [](Rig& r) {
              const LinkSettings s = r.program.comm.PageSettings();
@@ -96,15 +104,19 @@ TEST(PanelSettings, CloseThenStartRestoresTheWorkingState) {
         EXPECT_EQ(next.paths.recordFile, rig.sim.Dir() + "/records/today.dat");
         EXPECT_EQ(next.attributes.rowColors[5], 0x123456u);
     }
-    EXPECT_TRUE(written.startsWith("[GENERAL INFO]\r\nFILE TYPE: = \"Panel Settings\"\r\n"
-                                   "SCOPE VERSION: = \"CHROMIK3-DLS-Scope V4.2\"\r\n"
-                                   "PANEL ID: = \"Line 7 / station 2\"\r\n\r\n[PANEL POSITION]\r\n"
-                                   "MAINPANEL FULLSCREEN = 0\r\n"));
-    EXPECT_TRUE(written.contains("[COMMUNICATION SETTINGS]\r\nCOMPROTOCOL = 1\r\nCOMPORT = 1\r\n"
-                                 "BAUDRATE = 2\r\nIP ADRESS = \"sensor.local\"\r\nPORT NUMBER = \"10002\"\r\n"));
-    EXPECT_TRUE(written.contains("[IP ADDRESSES]\r\nLIST ITEMS = 2\r\nIP ADDR 1 = \"10.1.1.1\"\r\n"));
-    EXPECT_TRUE(written.endsWith("[TABLE ATTR OF TEACH VECTOR 30]\r\nRow color = 16711680\r\n"
-                                 "Row specification = \"\"\r\n\r\n"));
+    EXPECT_TRUE(
+        written.startsWith("[GENERAL INFO]\r\nFILE TYPE: = \"Panel Settings\"\r\n"
+                           "SCOPE VERSION: = \"CHROMIK3-DLS-Scope V4.2\"\r\n"
+                           "PANEL ID: = \"Line 7 / station 2\"\r\n\r\n[PANEL POSITION]\r\n"
+                           "MAINPANEL FULLSCREEN = 0\r\n"));
+    EXPECT_TRUE(written.contains(
+        "[COMMUNICATION SETTINGS]\r\nCOMPROTOCOL = 1\r\nCOMPORT = 1\r\n"
+        "BAUDRATE = 2\r\nIP ADRESS = \"sensor.local\"\r\nPORT NUMBER = \"10002\"\r\n"));
+    EXPECT_TRUE(
+        written.contains("[IP ADDRESSES]\r\nLIST ITEMS = 2\r\nIP ADDR 1 = \"10.1.1.1\"\r\n"));
+    EXPECT_TRUE(
+        written.endsWith("[TABLE ATTR OF TEACH VECTOR 30]\r\nRow color = 16711680\r\n"
+                         "Row specification = \"\"\r\n\r\n"));
 }
 
 TEST(PanelSettings, AcceptWritesTheFile) {

@@ -11,11 +11,14 @@ namespace {
 
 ParameterSet Sample() {
     ParameterSet set{};
-    set.scalars = {900, 1, 7, 2, 33, 100, 12, DIRECT_HI, TRIGGER_EXT2, EXTEACH_STAT1, CALC_SIM_3D,
-                   1000, 2000, 1, LED_PULSE, 8, 250, 42};
+    set.scalars = {
+        900,           1,           7,    2,    33, 100,       12, DIRECT_HI, TRIGGER_EXT2,
+        EXTEACH_STAT1, CALC_SIM_3D, 1000, 2000, 1,  LED_PULSE, 8,  250,       42};
     for (int r = 0; r < TEACH_ROWS; ++r)
-        set.table[r] = {{uint16_t(r), uint16_t(r + 100), 3, 4, 65535}, uint16_t(r % 5),
-                        uint16_t(r * 2), uint16_t(0xBEEF)};
+        set.table[r] = {{uint16_t(r), uint16_t(r + 100), 3, 4, 65535},
+                        uint16_t(r % 5),
+                        uint16_t(r * 2),
+                        uint16_t(0xBEEF)};
     return set;
 }
 
@@ -31,26 +34,31 @@ TEST(ParameterFile, DefaultsFileBeginsAsDocumented) {
     ParameterSet defaults{};
     ReadParameterValues(IniText(), defaults);
     const QByteArray bytes = BuildParameterFile(defaults).ToBytes();
-    EXPECT_TRUE(bytes.startsWith("[GENERAL INFO]\r\nFILE TYPE: = \"Parameter File\"\r\n"
-                                 "SCOPE VERSION: = \"CHROMIK3-DLS-Scope V4.2\"\r\n\r\n"
-                                 "[PARAMETER]\r\nPOWER = 500\r\nPOWER MODE = 0\r\n"));
-    EXPECT_TRUE(bytes.contains("[TEACH VECTOR 0]\r\nCELL 0 = 1\r\nCELL 1 = 1\r\nCELL 2 = 1\r\n"
-                               "CELL 3 = 1\r\nCELL 4 = 1\r\nGROUP = 0\r\nHOLD = 10\r\n\r\n"));
-    EXPECT_TRUE(bytes.endsWith("[TEACH VECTOR 30]\r\nCELL 0 = 1\r\nCELL 1 = 1\r\nCELL 2 = 1\r\n"
-                               "CELL 3 = 1\r\nCELL 4 = 1\r\nGROUP = 0\r\nHOLD = 10\r\n\r\n"));
+    EXPECT_TRUE(
+        bytes.startsWith("[GENERAL INFO]\r\nFILE TYPE: = \"Parameter File\"\r\n"
+                         "SCOPE VERSION: = \"CHROMIK3-DLS-Scope V4.2\"\r\n\r\n"
+                         "[PARAMETER]\r\nPOWER = 500\r\nPOWER MODE = 0\r\n"));
+    EXPECT_TRUE(
+        bytes.contains("[TEACH VECTOR 0]\r\nCELL 0 = 1\r\nCELL 1 = 1\r\nCELL 2 = 1\r\n"
+                       "CELL 3 = 1\r\nCELL 4 = 1\r\nGROUP = 0\r\nHOLD = 10\r\n\r\n"));
+    EXPECT_TRUE(
+        bytes.endsWith("[TEACH VECTOR 30]\r\nCELL 0 = 1\r\nCELL 1 = 1\r\nCELL 2 = 1\r\n"
+                       "CELL 3 = 1\r\nCELL 4 = 1\r\nGROUP = 0\r\nHOLD = 10\r\n\r\n"));
 }
 
 TEST(ParameterFile, RoundTripKeepsEveryWordButNeverTheReservedOnes) {
     const ParameterSet written = Sample();
     ParameterSet read{};
     for (TeachVector& row : read.table) row.reserved = 0x1234;
-    const ParameterFileGaps gaps = ReadParameterValues(IniText::FromBytes(BuildParameterFile(written).ToBytes()), read);
+    const ParameterFileGaps gaps =
+        ReadParameterValues(IniText::FromBytes(BuildParameterFile(written).ToBytes()), read);
     EXPECT_TRUE(gaps.scalars.isEmpty());
     EXPECT_TRUE(gaps.rows.isEmpty());
     ParameterSet expected = written;
     for (TeachVector& row : expected.table) row.reserved = 0x1234;
     EXPECT_EQ(std::memcmp(&expected, &read, sizeof read), 0);
-    EXPECT_FALSE(BuildParameterFile(written).ToBytes().contains("48879")) << "0xBEEF is never stored";
+    EXPECT_FALSE(BuildParameterFile(written).ToBytes().contains("48879"))
+        << "0xBEEF is never stored";
 }
 
 TEST(ParameterFile, MissingItemsGetDefaultsAndAreListed) {
@@ -116,10 +124,19 @@ TEST(ParameterFile, DialogOutcomesAndHeaderQuestions) {
     const Case cases[] = {
         {"cancelled", "", FileChoice::None, {}, {"No file was selected!"}, false},
         {"new file for reading", "", FileChoice::New, {}, {"No file was selected!"}, false},
-        {"other type declined", otherType, FileChoice::Existing, {false},
-         {"Selected file is not a parameter file! \nDo you want to proceed anyway?", "No parameter where read!"}, false},
-        {"other version accepted", otherVersion, FileChoice::Existing, {true},
-         {"Selected file and scope version do not match! \nDo you want to proceed anyway?"}, true},
+        {"other type declined",
+         otherType,
+         FileChoice::Existing,
+         {false},
+         {"Selected file is not a parameter file! \nDo you want to proceed anyway?",
+          "No parameter where read!"},
+         false},
+        {"other version accepted",
+         otherVersion,
+         FileChoice::Existing,
+         {true},
+         {"Selected file and scope version do not match! \nDo you want to proceed anyway?"},
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

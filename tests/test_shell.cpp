@@ -1,11 +1,11 @@
 // The program shell: start-up state, panels, main tab events, help popups.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QMouseEvent>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
-#include <QFile>
 
 #include "app/helptexts.h"
 #include "support/rig.h"
@@ -99,7 +99,8 @@ TEST(StatusLine, RightDoubleClickClearsTheLog) {
 TEST(Help, EveryEntryNamesOneControlAndARightClickShowsItsText) {
     Rig rig;
     Program& p = rig.program;
-    EXPECT_TRUE(p.MissingHelpControls().isEmpty()) << p.MissingHelpControls().join(", ").toStdString();
+    EXPECT_TRUE(p.MissingHelpControls().isEmpty())
+        << p.MissingHelpControls().join(", ").toStdString();
     QSet<QString> seen;
     for (int t = 0; t < HELP_TABLE_COUNT; ++t) {
         const HelpTable& table = HELP_TABLES[t];

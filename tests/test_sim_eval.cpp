@@ -34,7 +34,13 @@ TEST(SimEvaluation, HitsMissesAndGroupsInEachMode) {
     };
     const Case cases[] = {
         {"first hit row 1", FIRST_HIT, CALC_XYINT_2D, {3000, 530, 820}, 1, 9, 30},
-        {"first hit miss: distance to last row", FIRST_HIT, CALC_XYINT_2D, {3000, 600, 800}, 255, 255, 100},
+        {"first hit miss: distance to last row",
+         FIRST_HIT,
+         CALC_XYINT_2D,
+         {3000, 600, 800},
+         255,
+         255,
+         100},
         {"best hit row 0", BEST_HIT, CALC_XYINT_2D, {1000, 2060, 1400}, 0, 4, 60},
         {"best hit outside band", BEST_HIT, CALC_XYINT_2D, {1000, 2000, 1800}, 255, 255, -1},
         {"min dist nearest in band", MIN_DIST, CALC_XYINT_2D, {1500, 2000, 1500}, 0, 4, 500},
@@ -44,7 +50,8 @@ TEST(SimEvaluation, HitsMissesAndGroupsInEachMode) {
         {"s i M 2D hit", FIRST_HIT, CALC_SIM_2D, {1000, 2000, 1500}, 0, 4, 0},
     };
     for (const Case& c : cases) {
-        const Evaluation e = Evaluate(TwoRows(c.evaluationMode, c.calculationMode), c.at, {0, 0, 0});
+        const Evaluation e =
+            Evaluate(TwoRows(c.evaluationMode, c.calculationMode), c.at, {0, 0, 0});
         EXPECT_EQ(e.colorNumber, c.colour) << c.name;
         EXPECT_EQ(e.groupNumber, c.group) << c.name;
         EXPECT_EQ(e.deltaC, c.deltaC) << c.name;

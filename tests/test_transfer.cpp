@@ -47,7 +47,9 @@ TEST(Transfer, GetSendsTheFramesOfItsMemoryAndSet) {
     const Case cases[] = {
         {"RAM set 0", MEMORY_RAM, 0, {"55 02 00 00 00 00 aa b9", "55 02 02 00 00 00 aa 3a"}},
         {"RAM set 1", MEMORY_RAM, 1, {"55 02 01 00 00 00 aa 74", "55 02 03 00 00 00 aa f7"}},
-        {"EEPROM set 0", MEMORY_EEPROM, 0,
+        {"EEPROM set 0",
+         MEMORY_EEPROM,
+         0,
          {"55 04 00 00 00 00 aa 0b", "55 02 00 00 00 00 aa b9", "55 02 02 00 00 00 aa 3a"}},
     };
     for (const Case& c : cases) {
@@ -172,10 +174,12 @@ TEST(ParameterControls, RoundTripKeepsEveryWordAndTheReservedOnes) {
     Rig rig;
     Program& p = rig.program;
     ParameterSet set{};
-    set.scalars = {900, 1, 7, 2, 33, 100, 12, DIRECT_HI, TRIGGER_EXT2, EXTEACH_OFF, CALC_SIM_3D,
-                   1000, 2000, 1, LED_PULSE, 8, 250, 42};
+    set.scalars = {900,         1,           7,    2,    33, 100,       12, DIRECT_HI, TRIGGER_EXT2,
+                   EXTEACH_OFF, CALC_SIM_3D, 1000, 2000, 1,  LED_PULSE, 8,  250,       42};
     for (int r = 0; r < TEACH_ROWS; ++r)
-        set.table[r] = {{uint16_t(r), uint16_t(r + 100), 3, 4, 5}, uint16_t(r % 5), uint16_t(r * 2),
+        set.table[r] = {{uint16_t(r), uint16_t(r + 100), 3, 4, 5},
+                        uint16_t(r % 5),
+                        uint16_t(r * 2),
                         uint16_t(0xBEEF)};
     p.parameterSet = set;
     p.paramControls.ParameterSetToControls();

@@ -5,12 +5,24 @@
 CommandBar::CommandBar(Panels& panels, ProgramFlags& flags) : flags_(flags) {
     Ui::MAINP& m = panels.mainUi;
     transferOnly_ = {m.ButtonSend, m.ButtonGet, m.SelectMemRam, m.SelectMemEeprom, m.SelectMemFile};
-    always_ = {m.ButtonGo,       m.ButtonTryToConnect,  m.EditSelectBaudrate,
-               m.ButtonSendCF,   m.ButtonGetCF,         m.ButtonCalcCF,
-               m.ButtonStartSelfCalibration, m.ButtonSendOffset, m.ButtonGetOffset,
-               m.ButtonCalcOffset, m.ButtonSelRecFile,  m.EditSelectDataRec,
-               m.ButtonStartRecord, m.ButtonStartTrigRec, m.ButtonGetCycleTime,
-               m.ButtonScan,     m.ButtonBreakScan,     panels.teachp2.ui.ButtonTP2Start};
+    always_ = {m.ButtonGo,
+               m.ButtonTryToConnect,
+               m.EditSelectBaudrate,
+               m.ButtonSendCF,
+               m.ButtonGetCF,
+               m.ButtonCalcCF,
+               m.ButtonStartSelfCalibration,
+               m.ButtonSendOffset,
+               m.ButtonGetOffset,
+               m.ButtonCalcOffset,
+               m.ButtonSelRecFile,
+               m.EditSelectDataRec,
+               m.ButtonStartRecord,
+               m.ButtonStartTrigRec,
+               m.ButtonGetCycleTime,
+               m.ButtonScan,
+               m.ButtonBreakScan,
+               panels.teachp2.ui.ButtonTP2Start};
     dimOnly_ = {m.ButtonChangeBaudrate, m.ButtonGenHwInfoFile};
 
     m.ButtonSend->setShortcut(Qt::Key_F9);

@@ -13,7 +13,7 @@
 
 class CommandBar : public QObject {
     Q_OBJECT
-public:
+  public:
     CommandBar(Panels& panels, ProgramFlags& flags);
 
     // goMode 0: a transfer, 1: GO. dimmed 1 dims, 0 undims. STOP and the
@@ -26,7 +26,7 @@ public:
     std::function<void()> getParameters;
     std::function<void()> runGo;
 
-private:
+  private:
     void OnButtonSend();
     void OnButtonGet();
     void RunTransfer(bool& pending, const std::function<void()>& transfer);

@@ -7,17 +7,17 @@
 
 class MainWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     MainWindow();
     Panels panels;
 
     // 548 high by 790 wide, centred on the screen.
     void RestoreDefaultGeometry();
 
-signals:
+  signals:
     void CloseRequested();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };

@@ -52,17 +52,22 @@ QString IpKey(int n) { return QString("IP ADDR %1").arg(n); }
 
 PanelSettings::PanelSettings(QString programDir, MainWindow& window, CommunicationPage& comm,
                              TableAttributes& attributes, RememberedPaths& paths)
-    : programDir_(std::move(programDir)), window_(window), comm_(comm), attributes_(attributes),
+    : programDir_(std::move(programDir)),
+      window_(window),
+      comm_(comm),
+      attributes_(attributes),
       paths_(paths) {}
 
 QString PanelSettings::Path() const { return QDir(programDir_).filePath(PANEL_SETTINGS_FILE); }
 
 bool PanelSettings::Load(IniText& ini) const {
-    return ini.ReadFromFile(Path()) && ini.GetString(GENERAL, "FILE TYPE:").value_or(QString()) == FILE_TYPE;
+    return ini.ReadFromFile(Path()) &&
+           ini.GetString(GENERAL, "FILE TYPE:").value_or(QString()) == FILE_TYPE;
 }
 
 void PanelSettings::ReadPanelSettings() {
-    for (const PathKey& key : PATH_KEYS) paths_.*key.path = QDir(programDir_).filePath(key.fileName);
+    for (const PathKey& key : PATH_KEYS)
+        paths_.*key.path = QDir(programDir_).filePath(key.fileName);
     attributes_.rowColors = DefaultRowColors();
     sensorId.clear();
     IniText ini;
@@ -90,7 +95,8 @@ void PanelSettings::ApplyGeometry(const IniText& ini) {
     }
     window_.setWindowState(Qt::WindowNoState);
     window_.move(IntOr(ini, POSITION, LEFT), IntOr(ini, POSITION, TOP));
-    window_.resize(std::max(100, IntOr(ini, POSITION, WIDTH)), std::max(100, IntOr(ini, POSITION, HEIGHT)));
+    window_.resize(std::max(100, IntOr(ini, POSITION, WIDTH)),
+                   std::max(100, IntOr(ini, POSITION, HEIGHT)));
 }
 
 void PanelSettings::ReadCommunicationSettings() {
@@ -115,7 +121,7 @@ bool PanelSettings::WritePanelSettings() {
     ini.PutString(GENERAL, "FILE TYPE:", FILE_TYPE);
     ini.PutString(GENERAL, "SCOPE VERSION:", "CHROMIK3-DLS-Scope V4.2");
     ini.PutString(GENERAL, "PANEL ID:", sensorId);
-    const int zoom = window_.isMaximized() ? ZOOM_MAXIMISED
+    const int zoom = window_.isMaximized()   ? ZOOM_MAXIMISED
                      : window_.isMinimized() ? ZOOM_MINIMISED
                                              : ZOOM_NORMAL;
     ini.PutInt(POSITION, "MAINPANEL FULLSCREEN", zoom);

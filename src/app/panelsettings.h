@@ -23,7 +23,7 @@ constexpr const char* PANEL_SETTINGS_FILE = "PanelSettings.cfg";
 constexpr int SENSOR_ID_CHARS = 100;
 
 class PanelSettings {
-public:
+  public:
     PanelSettings(QString programDir, MainWindow& window, CommunicationPage& comm,
                   TableAttributes& attributes, RememberedPaths& paths);
 
@@ -38,7 +38,7 @@ public:
 
     QString sensorId;
 
-private:
+  private:
     // The file's content when it is a panel settings file; nothing otherwise.
     bool Load(IniText& ini) const;
     void ApplyGeometry(const IniText& ini);

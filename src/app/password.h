@@ -9,7 +9,7 @@ class Platform;
 
 class PasswordPopup : public QObject {
     Q_OBJECT
-public:
+  public:
     PasswordPopup(Panels& panels, Platform& platform);
 
     // Empties the field and shows PASSWORDP as a modal popup.
@@ -17,10 +17,10 @@ public:
     // Compares the entered text; the right one uncovers the offset-compensation page.
     void Check();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     Panels& panels_;
     Platform& platform_;
 };

@@ -48,8 +48,7 @@ Program::Program(Platform& platform, QString programDir)
     commandBar.getParameters = [this] { transfer.GetParameters(); };
     comm.afterIdentify = [this] { transfer.GetParameters(); };
     connect(&window, &MainWindow::CloseRequested, this, &Program::OnCloseRequest);
-    connect(panels.mainUi.TabMain1, &QTabWidget::currentChanged, this,
-            &Program::OnMainTabChanged);
+    connect(panels.mainUi.TabMain1, &QTabWidget::currentChanged, this, &Program::OnMainTabChanged);
     connect(&comm, &CommunicationPage::Accepted, this, &Program::OnAccept);
 }
 
@@ -106,7 +105,8 @@ void Program::OnCloseRequest() {
     panelSettings.WritePanelSettings();
     // exit(), not quit(): quit() would send the windows another close request. Queued,
     // so a loop running inside a callback unwinds first.
-    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 void Program::OnMainTabChanged(int index) {

@@ -15,8 +15,8 @@
 #include "live/goloop.h"
 #include "live/livedisplays.h"
 #include "params/paramcontrols.h"
-#include "params/paramfile.h"
 #include "params/parameterset.h"
+#include "params/paramfile.h"
 #include "params/tableattributes.h"
 #include "params/transfer.h"
 #include "ui/help.h"
@@ -25,7 +25,7 @@ class Platform;
 
 class Program : public QObject {
     Q_OBJECT
-public:
+  public:
     Program(Platform& platform, QString programDir);
     ~Program() override;
 
@@ -56,7 +56,7 @@ public:
     // Names in the help table without a control (empty when all are found).
     const QStringList& MissingHelpControls() const { return missingHelp_; }
 
-private:
+  private:
     void OnCloseRequest();
     void OnButtonGo();
     void OnAccept();

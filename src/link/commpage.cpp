@@ -131,7 +131,8 @@ LinkSettings CommunicationPage::PageSettings() const {
 }
 
 void CommunicationPage::ShowLinkSettings(const LinkSettings& s) {
-    ui_.EditCommunicationProtocol->setCurrentIndex(s.protocol == PROTOCOL_TCP ? PROTOCOL_TCP : PROTOCOL_RS232);
+    ui_.EditCommunicationProtocol->setCurrentIndex(s.protocol == PROTOCOL_TCP ? PROTOCOL_TCP
+                                                                              : PROTOCOL_RS232);
     const int port = ui_.EditSelectComPort->findData(static_cast<int>(s.comPort));
     ui_.EditSelectComPort->setCurrentIndex(port >= 0 ? port : 0);
     // An unknown rate index works as 115200, so the selector shows that.
@@ -178,8 +179,8 @@ void CommunicationPage::IdentifySensor() {
 void CommunicationPage::ChangeBaudrate() {
     const int baudIndex = ui_.EditSelectBaudrate->currentIndex();
     AppendLog("TRY TO CHANGE BAUDRATE!\n");
-    const int count = BuildFrame(link_.buffers, ORDER_SET_BAUDRATE, 0,
-                                 static_cast<uint16_t>(baudIndex), 0);
+    const int count =
+        BuildFrame(link_.buffers, ORDER_SET_BAUDRATE, 0, static_cast<uint16_t>(baudIndex), 0);
     if (link_.Transact(count) != 1) return;
     AppendLog("SUCCESS!\n");
     link_.settings.baudIndex = static_cast<uint16_t>(baudIndex);

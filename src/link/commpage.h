@@ -12,7 +12,7 @@ struct ProgramFlags;
 
 class CommunicationPage : public QObject, public LinkReporter {
     Q_OBJECT
-public:
+  public:
     using DimFn = std::function<void(int goMode, int dimmed)>;
     CommunicationPage(Panels& panels, SensorLink& link, ProgramFlags& flags, QString programDir,
                       DimFn setButtonsDimmed);
@@ -39,14 +39,14 @@ public:
     // (reading the sensor's parameters).
     std::function<void()> afterIdentify;
 
-signals:
+  signals:
     // The accept button was pressed: settings are final, go to the parameter page.
     void Accepted();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void SetLinkButtonsEnabled(bool enabled);
     void CommitIpAddress();
     void OnButtonTryToConnect();

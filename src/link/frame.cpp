@@ -7,7 +7,8 @@ const std::array<uint8_t, 256>& Crc8Table() {
         std::array<uint8_t, 256> t{};
         for (int i = 0; i < 256; ++i) {
             uint8_t c = static_cast<uint8_t>(i);
-            for (int bit = 0; bit < 8; ++bit) c = (c & 1) ? static_cast<uint8_t>((c >> 1) ^ 0x8C) : c >> 1;
+            for (int bit = 0; bit < 8; ++bit)
+                c = (c & 1) ? static_cast<uint8_t>((c >> 1) ^ 0x8C) : c >> 1;
             t[i] = c;
         }
         return t;

@@ -7,27 +7,48 @@
 
 QString ComOpenErrorText(int code) {
     switch (code) {
-        case -1: return "Unknown system error";
-        case -2: return "Invalid port number";
-        case -3: return "Port is not open";
-        case -4: return "Unknown I/0 error";
-        case -6: return "No serial port found";
-        case -7: return "Cannot open port";
-        case -14: return "Invalid Baudrate";
-        case -99: return "Timeout";
-        default: return "RS-232 error!";
+        case -1:
+            return "Unknown system error";
+        case -2:
+            return "Invalid port number";
+        case -3:
+            return "Port is not open";
+        case -4:
+            return "Unknown I/0 error";
+        case -6:
+            return "No serial port found";
+        case -7:
+            return "Cannot open port";
+        case -14:
+            return "Invalid Baudrate";
+        case -99:
+            return "Timeout";
+        default:
+            return "RS-232 error!";
     }
 }
 
 QString TcpConnectErrorText(int code) {
-    static const char* const texts[] = {
-        "UnableToRegisterService", "UnableToEstablishConnection", "ExistingServer",
-        "FailedToConnect",         "ServerNotRegistered",         "TooManyConversations",
-        "ReadFailed",              "WriteFailed",                 "InvalidParameter",
-        "OutOfMemory",             "TimeOutError",                "NoConnectionEstablished",
-        "GeneralIOErr",            "ConnectionClosed",            "UnableToLoadWinsockDLL",
-        "IncorrectWinsockDLLVersion", "NetworkSubsystemNotReady", "ConnectionsStillOpen",
-        "DisconnectPending",       "InfoNotAvailable"};
+    static const char* const texts[] = {"UnableToRegisterService",
+                                        "UnableToEstablishConnection",
+                                        "ExistingServer",
+                                        "FailedToConnect",
+                                        "ServerNotRegistered",
+                                        "TooManyConversations",
+                                        "ReadFailed",
+                                        "WriteFailed",
+                                        "InvalidParameter",
+                                        "OutOfMemory",
+                                        "TimeOutError",
+                                        "NoConnectionEstablished",
+                                        "GeneralIOErr",
+                                        "ConnectionClosed",
+                                        "UnableToLoadWinsockDLL",
+                                        "IncorrectWinsockDLLVersion",
+                                        "NetworkSubsystemNotReady",
+                                        "ConnectionsStillOpen",
+                                        "DisconnectPending",
+                                        "InfoNotAvailable"};
     if (code <= -1 && code >= -20) return texts[-code - 1];
     return "Connection to server failed";
 }
@@ -134,8 +155,8 @@ void SensorLink::CopyToMeasurement() {
 int SensorLink::OpenComPort() {
     flags_.goRunning = false;
     serial_.Close();
-    lastOpenStatus = serial_.Open(ComPortDevice(settings.comPort, programDir_),
-                                  BaudRate(settings.baudIndex));
+    lastOpenStatus =
+        serial_.Open(ComPortDevice(settings.comPort, programDir_), BaudRate(settings.baudIndex));
     if (lastOpenStatus < 0) ReportLinkError(ComOpenErrorText(lastOpenStatus));
     return lastOpenStatus;
 }

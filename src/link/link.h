@@ -18,7 +18,7 @@ constexpr int FIRMWARE_ID_CHARS = 71;
 
 // What a link error does to the user interface.
 class LinkReporter {
-public:
+  public:
     virtual ~LinkReporter() = default;
     virtual void ShowStatus(const QString& text) = 0;
     virtual void AppendLog(const QString& text) = 0;
@@ -45,7 +45,7 @@ QString TcpConnectErrorText(int code);
 
 class SensorLink : public QObject {
     Q_OBJECT
-public:
+  public:
     SensorLink(ProgramFlags& flags, QString programDir);
 
     void SetReporter(LinkReporter* reporter) { reporter_ = reporter; }
@@ -75,7 +75,7 @@ public:
     void CloseTcp();
     bool ComPortOpen() const { return serial_.IsOpen(); }
 
-private:
+  private:
     Transport& Active();
     int WaitForHeader();
     bool WaitForBytes(int count);

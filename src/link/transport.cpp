@@ -11,13 +11,19 @@ namespace {
 
 int OpenCode(QSerialPort::SerialPortError error) {
     switch (error) {
-        case QSerialPort::NoError: return 0;
-        case QSerialPort::DeviceNotFoundError: return -6;
+        case QSerialPort::NoError:
+            return 0;
+        case QSerialPort::DeviceNotFoundError:
+            return -6;
         case QSerialPort::PermissionError:
-        case QSerialPort::OpenError: return -7;
-        case QSerialPort::UnsupportedOperationError: return -14;
-        case QSerialPort::TimeoutError: return -99;
-        default: return -1;
+        case QSerialPort::OpenError:
+            return -7;
+        case QSerialPort::UnsupportedOperationError:
+            return -14;
+        case QSerialPort::TimeoutError:
+            return -99;
+        default:
+            return -1;
     }
 }
 
@@ -89,14 +95,22 @@ namespace {
 
 int ConnectCode(QAbstractSocket::SocketError error) {
     switch (error) {
-        case QAbstractSocket::HostNotFoundError: return -2;
-        case QAbstractSocket::ConnectionRefusedError: return -4;
-        case QAbstractSocket::SocketTimeoutError: return -11;
-        case QAbstractSocket::NetworkError: return -13;
-        case QAbstractSocket::RemoteHostClosedError: return -14;
-        case QAbstractSocket::SocketResourceError: return -10;
-        case QAbstractSocket::UnsupportedSocketOperationError: return -9;
-        default: return -4;
+        case QAbstractSocket::HostNotFoundError:
+            return -2;
+        case QAbstractSocket::ConnectionRefusedError:
+            return -4;
+        case QAbstractSocket::SocketTimeoutError:
+            return -11;
+        case QAbstractSocket::NetworkError:
+            return -13;
+        case QAbstractSocket::RemoteHostClosedError:
+            return -14;
+        case QAbstractSocket::SocketResourceError:
+            return -10;
+        case QAbstractSocket::UnsupportedSocketOperationError:
+            return -9;
+        default:
+            return -4;
     }
 }
 

@@ -11,7 +11,7 @@
 
 class Transport : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit Transport(uint8_t* receiveFrame) : frame_(receiveFrame) {}
     // Starts a new answer: drops stale input, then writes the request.
     virtual void Send(const uint8_t* bytes, int count) = 0;
@@ -22,14 +22,14 @@ public:
     // Greater than 0 after a device error; the wait gives up at once then.
     virtual int Status() const = 0;
 
-protected:
+  protected:
     uint8_t* frame_;
 };
 
 // RS-232 through a serial port. Received bytes stay in the port's queue until taken.
 class SerialTransport : public Transport {
     Q_OBJECT
-public:
+  public:
     explicit SerialTransport(uint8_t* receiveFrame);
     // Opens device at baud 8N1 without handshake; returns 0 or a negative open code.
     int Open(const QString& device, qint32 baud);
@@ -40,7 +40,7 @@ public:
     void Take(int upto) override;
     int Status() const override { return status_; }
 
-private:
+  private:
     void OnError(QSerialPort::SerialPortError error);
     QSerialPort port_;
     int taken_ = 0;
@@ -51,7 +51,7 @@ private:
 // frame and leaves whatever does not fit in the socket.
 class TcpTransport : public Transport {
     Q_OBJECT
-public:
+  public:
     explicit TcpTransport(uint8_t* receiveFrame);
     // Connects within timeoutMs; returns 0 or a negative connect code.
     int Connect(const QString& host, quint16 port, int timeoutMs);
@@ -62,11 +62,11 @@ public:
     void Take(int) override {}
     int Status() const override { return IsConnected() ? 0 : 1; }
 
-signals:
+  signals:
     // The sensor closed the connection.
     void ServerClosed();
 
-private:
+  private:
     void OnDataReady();
     QTcpSocket socket_;
     int receivedCount_ = 0;

@@ -5,8 +5,8 @@
 #include "live/livedisplays.h"
 #include "params/parameterset.h"
 
-AcquisitionLoop::AcquisitionLoop(SensorLink& link, ProgramFlags& flags,
-                                 const ParameterSet& record, LiveDisplays& displays)
+AcquisitionLoop::AcquisitionLoop(SensorLink& link, ProgramFlags& flags, const ParameterSet& record,
+                                 LiveDisplays& displays)
     : link_(link), flags_(flags), record_(record), displays_(displays) {}
 
 void AcquisitionLoop::DecodeDataFrame() {

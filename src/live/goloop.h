@@ -13,7 +13,7 @@ class LiveDisplays;
 struct ParameterSet;
 
 class AcquisitionLoop {
-public:
+  public:
     AcquisitionLoop(SensorLink& link, ProgramFlags& flags, const ParameterSet& record,
                     LiveDisplays& displays);
 
@@ -28,7 +28,7 @@ public:
     std::function<void()> getParameters;
     std::function<void()> plotLiveGraphs;
 
-private:
+  private:
     SensorLink& link_;
     ProgramFlags& flags_;
     const ParameterSet& record_;

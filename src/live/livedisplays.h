@@ -16,11 +16,11 @@ class QProgressBar;
 
 // Remembers what a display shows, so an unchanged value costs nothing.
 class NumberIndicator {
-public:
+  public:
     explicit NumberIndicator(QWidget* display = nullptr) : display_(display) {}
     void Show(int value);
 
-private:
+  private:
     QWidget* display_;
     int shown_ = -1;
     bool valid_ = false;
@@ -28,7 +28,7 @@ private:
 
 class LiveDisplays : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit LiveDisplays(Panels& panels);
 
     // Every indicator in its order, then the graph histories. The indicators follow at
@@ -48,10 +48,10 @@ public:
 
     std::function<void()> updateGraphHistories;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void Schedule();
     void ShowIndicators(const MeasurementFrame& frame, int evaluationMode);
     void ShowRawValues(const MeasurementFrame& frame);

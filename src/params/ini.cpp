@@ -58,11 +58,21 @@ QString EscapeIniString(const QString& text) {
     out.reserve(text.size());
     for (QChar c : text) {
         switch (c.unicode()) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\t': out += "\\t"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
             default:
                 if (c.unicode() < 0x20 || c.unicode() == 0x7F)
                     out += QString("\\x%1").arg(c.unicode(), 2, 16, QChar('0'));
@@ -84,9 +94,15 @@ QString UnescapeIniString(const QString& text) {
         }
         const QChar e = text[++i];
         switch (e.unicode()) {
-            case 't': out += '\t'; break;
-            case 'n': out += '\n'; break;
-            case 'r': out += '\r'; break;
+            case 't':
+                out += '\t';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 'r':
+                out += '\r';
+                break;
             case 'x': {
                 // Exactly two hexadecimal digits, or the sequence stays as it is.
                 const int high = i + 2 < text.size() ? HexDigit(text[i + 1]) : -1;
@@ -99,7 +115,8 @@ QString UnescapeIniString(const QString& text) {
                 }
                 break;
             }
-            default: out += e;  // \" and \\ and anything unknown: the character itself
+            default:
+                out += e;  // \" and \\ and anything unknown: the character itself
         }
     }
     return out;
@@ -141,10 +158,14 @@ void IniText::PutString(const QString& section, const QString& tag, const QStrin
     // piece would end in a backslash that escapes its own closing quote.
     QString piece;
     int n = 0;
-    auto flushPiece = [&] { s.items.push_back({LineTag(tag, ++n), '"' + piece + '"'}); piece.clear(); };
+    auto flushPiece = [&] {
+        s.items.push_back({LineTag(tag, ++n), '"' + piece + '"'});
+        piece.clear();
+    };
     for (qsizetype i = 0; i < escaped.size();) {
-        const qsizetype length =
-            escaped[i] != '\\' || i + 1 >= escaped.size() ? 1 : escaped[i + 1] == 'x' ? 4 : 2;
+        const qsizetype length = escaped[i] != '\\' || i + 1 >= escaped.size() ? 1
+                                 : escaped[i + 1] == 'x'                       ? 4
+                                                                               : 2;
         if (piece.size() + length > LINE_CHARS) flushPiece();
         piece += escaped.mid(i, length);
         i += length;
@@ -168,7 +189,8 @@ bool IniText::WriteToFile(const QString& path) const {
     if (!file.open(QIODevice::WriteOnly)) return false;
     const QByteArray bytes = ToBytes();
     // A short write (disk full, size limit) must not replace the old file.
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+    if (file.write(bytes) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         file.commit();
         return false;

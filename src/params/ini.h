@@ -11,7 +11,7 @@
 #include <vector>
 
 class IniText {
-public:
+  public:
     IniText() = default;  // a new, empty content
 
     void PutInt(const QString& section, const QString& tag, int value);
@@ -37,7 +37,7 @@ public:
     static constexpr qint64 MAX_FILE_BYTES = 16 * 1024 * 1024;
     static constexpr int LINE_CHARS = 80;
 
-private:
+  private:
     struct Item {
         QString tag;
         QString value;  // as written after " = " (strings with their quotes)

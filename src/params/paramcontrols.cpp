@@ -130,7 +130,8 @@ void ParameterControls::ParameterSetToControls() {
 
 void ParameterControls::TeachTableToGrid() {
     for (int r = 0; r < TEACH_ROWS; ++r)
-        for (int c = 0; c < TEACH_CELLS; ++c) SetCellWord(ui_.GridCtt, r, c, record_.table[r].cell[c]);
+        for (int c = 0; c < TEACH_CELLS; ++c)
+            SetCellWord(ui_.GridCtt, r, c, record_.table[r].cell[c]);
 }
 
 void ParameterControls::UpdateTriggerList() {

@@ -11,7 +11,7 @@
 
 class ParameterControls : public QObject {
     Q_OBJECT
-public:
+  public:
     ParameterControls(Ui::MAINP& ui, ParameterSet& record);
 
     void ControlsToParameterSet();
@@ -27,7 +27,7 @@ public:
     // Redraws the taught colours in the colour-space graphs.
     std::function<void()> redrawTaughtColours;
 
-private:
+  private:
     void OnCalculationModeCommitted();
     void TeachTableToGrid();
 

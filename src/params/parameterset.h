@@ -61,8 +61,15 @@ static_assert(sizeof(ParameterSet) == 2 * RECORD_WORDS);
 enum PowerMode : uint16_t { POWER_STAT = 0, POWER_DYN = 1 };
 enum EvaluationMode : uint16_t { FIRST_HIT = 0, BEST_HIT, MIN_DIST, COL5, THD_RGB };
 enum DigitalOutmode : uint16_t { DIRECT_LO = 0, BINARY = 1, DIRECT_HI = 2 };
-enum TriggerMode : uint16_t { TRIGGER_CONT = 0, TRIGGER_SELF, TRIGGER_EXT1, TRIGGER_EXT2,
-                              TRIGGER_EXT3, TRIGGER_TRANS, TRIGGER_PARA };
+enum TriggerMode : uint16_t {
+    TRIGGER_CONT = 0,
+    TRIGGER_SELF,
+    TRIGGER_EXT1,
+    TRIGGER_EXT2,
+    TRIGGER_EXT3,
+    TRIGGER_TRANS,
+    TRIGGER_PARA
+};
 enum ExternTeach : uint16_t { EXTEACH_OFF = 0, EXTEACH_ON, EXTEACH_STAT1, EXTEACH_DYN1 };
 enum CalculationMode : uint16_t { CALC_XYINT_2D = 0, CALC_SIM_2D, CALC_XYINT_3D, CALC_SIM_3D };
 enum LedMode : uint16_t { LED_DC = 0, LED_AC, LED_PULSE, LED_OFF };

@@ -86,7 +86,8 @@ ParameterFileGaps ReadParameterValues(const IniText& ini, ParameterSet& set) {
         bool rowMissing = false;
         for (int k = 0; k < 7; ++k) {
             const auto value = ini.GetInt(RowSection(r), ROW_KEYS[k].tag);
-            *RowWord(set.table[r], k) = value ? static_cast<uint16_t>(*value & 0xFFFF) : ROW_KEYS[k].fallback;
+            *RowWord(set.table[r], k) =
+                value ? static_cast<uint16_t>(*value & 0xFFFF) : ROW_KEYS[k].fallback;
             rowMissing |= !value;
         }
         if (rowMissing) gaps.rows += RowSection(r) + '\n';
@@ -101,7 +102,8 @@ ParameterFile::ParameterFile(Platform& platform, ParameterControls& controls, Pa
 QString ParameterFile::ChooseFile(bool forWriting) {
     const QString start = QFileInfo(rememberedPath_).dir().filePath("Parameter.ini");
     const FileChoice choice = platform_.SelectFile({"Parameter", start, "*.ini", forWriting});
-    const bool usable = choice.kind == FileChoice::Existing || (forWriting && choice.kind == FileChoice::New);
+    const bool usable =
+        choice.kind == FileChoice::Existing || (forWriting && choice.kind == FileChoice::New);
     if (!usable) {
         platform_.Message("ATTENTION!", NO_FILE);
         return {};
@@ -123,7 +125,8 @@ bool ParameterFile::HeaderAccepted(const IniText& ini) {
         QString expected;
         const char* question;
     } checks[] = {
-        {"FILE TYPE:", FILE_TYPE, "Selected file is not a parameter file! \nDo you want to proceed anyway?"},
+        {"FILE TYPE:", FILE_TYPE,
+         "Selected file is not a parameter file! \nDo you want to proceed anyway?"},
         {"SCOPE VERSION:", SCOPE_VERSION,
          "Selected file and scope version do not match! \nDo you want to proceed anyway?"},
     };
@@ -145,11 +148,15 @@ void ParameterFile::ReadParameterFile() {
     if (HeaderAccepted(ini)) {
         const ParameterFileGaps gaps = ReadParameterValues(ini, record_);
         if (!gaps.scalars.isEmpty())
-            platform_.Message("Attention!",
-                              "Following parameter could not be read \nand where set to default value:\n\n" + gaps.scalars);
+            platform_.Message(
+                "Attention!",
+                "Following parameter could not be read \nand where set to default value:\n\n" +
+                    gaps.scalars);
         if (!gaps.rows.isEmpty())
-            platform_.Message("Attention!",
-                              "Following teach vectors could not be read \nand where set to default value:\n\n" + gaps.rows);
+            platform_.Message(
+                "Attention!",
+                "Following teach vectors could not be read \nand where set to default value:\n\n" +
+                    gaps.rows);
     }
     RefreshControls();
 }

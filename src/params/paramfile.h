@@ -21,7 +21,7 @@ struct ParameterFileGaps {
 ParameterFileGaps ReadParameterValues(const IniText& ini, ParameterSet& set);
 
 class ParameterFile {
-public:
+  public:
     ParameterFile(Platform& platform, ParameterControls& controls, ParameterSet& record,
                   QString& rememberedPath);
 
@@ -31,7 +31,7 @@ public:
     // After every read: the cascade and the redraw of the graphs.
     std::function<void()> afterRead;
 
-private:
+  private:
     // The dialog; an empty path when no usable file was chosen (already reported).
     QString ChooseFile(bool forWriting);
     bool HeaderAccepted(const IniText& ini);

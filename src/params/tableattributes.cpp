@@ -51,7 +51,8 @@ QStringList ReadTableAttributeValues(const IniText& ini, RowColors& colors, QStr
             colors[r] = DefaultRowColor(r);
             missing << section;
         }
-        specs << ini.GetString(section, "Row specification", ROW_SPECIFICATION_CHARS).value_or(QString());
+        specs << ini.GetString(section, "Row specification", ROW_SPECIFICATION_CHARS)
+                     .value_or(QString());
     }
     return missing;
 }
@@ -62,7 +63,8 @@ TableAttributes::TableAttributes(Panels& panels, Platform& platform)
 QStringList TableAttributes::Specifications() const {
     QStringList specs;
     const QTableWidget* table = panels_.mainUi.GridSpecification;
-    for (int r = 0; r < TEACH_ROWS; ++r) specs << (table->item(r, 0) ? table->item(r, 0)->text() : QString());
+    for (int r = 0; r < TEACH_ROWS; ++r)
+        specs << (table->item(r, 0) ? table->item(r, 0)->text() : QString());
     return specs;
 }
 
@@ -79,8 +81,10 @@ void TableAttributes::ReadTableAttributeSections(const IniText& ini, bool report
         table->item(r, 0)->setText(specs.value(r));
     }
     if (report && !missing.isEmpty())
-        platform_.Message("Attention!", "Following teach vectors could not be read \nand where set to default value:\n\n" +
-                                            missing.join('\n') + '\n');
+        platform_.Message(
+            "Attention!",
+            "Following teach vectors could not be read \nand where set to default value:\n\n" +
+                missing.join('\n') + '\n');
 }
 
 void TableAttributes::ApplyRowColors() {

@@ -30,7 +30,7 @@ QStringList ReadTableAttributeValues(const IniText& ini, RowColors& colors, QStr
 
 // The widgets' side: the row-text table and the four colour columns.
 class TableAttributes {
-public:
+  public:
     TableAttributes(Panels& panels, Platform& platform);
 
     RowColors rowColors = DefaultRowColors();
@@ -41,7 +41,7 @@ public:
     // Paints RowColors into the colour cells of the four row tables.
     void ApplyRowColors();
 
-private:
+  private:
     QStringList Specifications() const;
     Panels& panels_;
     Platform& platform_;

@@ -23,7 +23,7 @@ inline const QString SHORT_BLOCK = "ATTENTION! \nRECEIVED PARAMETER BLOCK IS INC
 void ReportSensorCount(SensorLink& link, const QString& memoryText);
 
 class ParameterTransfer {
-public:
+  public:
     ParameterTransfer(SensorLink& link, ProgramFlags& flags, ParameterSet& record,
                       ParameterControls& controls);
 
@@ -34,7 +34,7 @@ public:
     std::function<void()> writeParameterFile;
     std::function<void()> readParameterFile;
 
-private:
+  private:
     // Sends one block from the record; false when the transaction failed.
     bool SendBlock(uint16_t param, const uint16_t* words, int count);
     // Reads one block into the payload-words buffer; false when it failed or was short.

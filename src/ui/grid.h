@@ -7,7 +7,7 @@
 
 // Edits cells with a spin box limited to 0..65535.
 class WordDelegate : public QStyledItemDelegate {
-public:
+  public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;

@@ -16,7 +16,7 @@ struct HelpEntry {
 
 class HelpPopups : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit HelpPopups(Platform& platform) : platform_(platform) {}
     // Installs the help for every entry on the control of that name under one of
     // `roots`; returns the names that were not found.
@@ -25,10 +25,10 @@ public:
     // The popup title and text a right click on w shows (empty when w has none).
     QPair<QString, QString> HelpOf(const QObject* w) const { return help_.value(w); }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     Platform& platform_;
     QHash<const QObject*, QPair<QString, QString>> help_;
 };

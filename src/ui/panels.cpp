@@ -19,11 +19,11 @@ void FitColourColumn(QTableWidget* table) {
 
 Panels::Panels(QWidget* mainWindow) : mainp(mainWindow) {
     mainUi.setupUi(mainp);
-    for (QTableWidget* t : {mainUi.GridCtt, mainUi.EditGridGroups, mainUi.EditGridHold,
-                            mainUi.GridSpecification})
+    for (QTableWidget* t :
+         {mainUi.GridCtt, mainUi.EditGridGroups, mainUi.EditGridHold, mainUi.GridSpecification})
         FitColourColumn(t);
-    for (QWidget* child : {&datap.widget, &graphp.widget, &teachp1.widget, &teachp2.widget,
-                           &scopep.widget})
+    for (QWidget* child :
+         {&datap.widget, &graphp.widget, &teachp1.widget, &teachp2.widget, &scopep.widget})
         mainUi.ChildArea->addWidget(child);
     passwordp.widget.setParent(mainp, Qt::Dialog);
 }

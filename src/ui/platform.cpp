@@ -22,8 +22,8 @@ FileChoice QtPlatform::SelectFile(const FileRequest& request) {
     const QString filter = request.filter + ";;*";
     const QString path =
         request.forWriting
-            ? QFileDialog::getSaveFileName(parent_, request.title, request.startPath, filter, nullptr,
-                                           QFileDialog::DontConfirmOverwrite)
+            ? QFileDialog::getSaveFileName(parent_, request.title, request.startPath, filter,
+                                           nullptr, QFileDialog::DontConfirmOverwrite)
             : QFileDialog::getOpenFileName(parent_, request.title, request.startPath, filter);
     if (path.isEmpty()) return {};
     return {QFileInfo::exists(path) ? FileChoice::Existing : FileChoice::New, path};

@@ -20,7 +20,7 @@ struct FileRequest {
 };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
     virtual FileChoice SelectFile(const FileRequest& request) = 0;
     virtual void Message(const QString& title, const QString& text) = 0;
@@ -30,13 +30,13 @@ public:
 };
 
 class QtPlatform : public Platform {
-public:
+  public:
     explicit QtPlatform(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
     void Message(const QString& title, const QString& text) override;
     bool Confirm(const QString& title, const QString& text) override;
     FileChoice SelectFile(const FileRequest& request) override;
 
-private:
+  private:
     QWidget* parent_;
 };

@@ -6,8 +6,10 @@
 #include "params/ini.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const IniText ini = IniText::FromBytes(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-    for (const char* section : {"GENERAL INFO", "PARAMETER", "S", "TEACH VECTOR 0", "HARDWARE INFO"}) {
+    const IniText ini = IniText::FromBytes(
+        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    for (const char* section :
+         {"GENERAL INFO", "PARAMETER", "S", "TEACH VECTOR 0", "HARDWARE INFO"}) {
         for (const char* tag : {"FILE TYPE:", "POWER", "T", "CELL 0", "DATA"}) {
             (void)ini.GetInt(section, tag);
             (void)ini.GetString(section, tag, 4096);

@@ -9,8 +9,7 @@
 #include "support/sim_process.h"
 
 struct Rig {
-    explicit Rig(const QStringList& simArgs = {})
-        : sim(simArgs), program(platform, sim.Dir()) {}
+    explicit Rig(const QStringList& simArgs = {}) : sim(simArgs), program(platform, sim.Dir()) {}
 
     // Points the communication page at the simulated sensor.
     void SelectTcp() {

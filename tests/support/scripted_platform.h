@@ -8,7 +8,7 @@
 #include "ui/platform.h"
 
 class ScriptedPlatform : public Platform {
-public:
+  public:
     struct Shown {
         QString title;
         QString text;
@@ -18,7 +18,7 @@ public:
     FileChoice SelectFile(const FileRequest& request) override;
 
     QList<Shown> shown;
-    QList<bool> confirmAnswers;  // taken in order; an empty script answers No
+    QList<bool> confirmAnswers;     // taken in order; an empty script answers No
     QList<FileChoice> fileAnswers;  // taken in order; an empty script cancels
     QList<FileRequest> fileRequests;
 };

@@ -3,9 +3,10 @@
 #include <QFile>
 
 SimProcess::SimProcess(const QStringList& extraArgs) {
-    args_ = QStringList{"--tcp", "127.0.0.1:0", "--serial-link", SerialLink(), "--eeprom",
-                        EepromFile(), "--log-requests", dir_.filePath("requests.log")} +
-            extraArgs;
+    args_ =
+        QStringList{"--tcp",    "127.0.0.1:0", "--serial-link",  SerialLink(),
+                    "--eeprom", EepromFile(),  "--log-requests", dir_.filePath("requests.log")} +
+        extraArgs;
     Start();
 }
 

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 class SimProcess {
-public:
+  public:
     // Starts chromik-sensor-sim on a free TCP port and on a pseudo-terminal reachable
     // as COM1 in dir(); extra arguments (faults, firmware) are passed on.
     explicit SimProcess(const QStringList& extraArgs = {});
@@ -23,7 +23,7 @@ public:
     // Stops the sensor and starts it again with the same files and arguments.
     void Restart();
 
-private:
+  private:
     void Start();
     QTemporaryDir dir_;
     QStringList args_;
