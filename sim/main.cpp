@@ -87,7 +87,7 @@ int main(int argc, char* argv[]) {
     ParamStore store(parser.value("eeprom"));
     Calibration calibration;
     SensorModel model(store, calibration);
-    SimSensor sensor(parser.value("firmware"), store, model);
+    SimSensor sensor(parser.value("firmware"), store, model, calibration);
 
     QString tcpSpec = parser.value("tcp");
     if (tcpSpec.isEmpty() && !parser.isSet("serial-link")) tcpSpec = "127.0.0.1:10001";

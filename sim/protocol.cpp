@@ -1,5 +1,6 @@
 #include "protocol.h"
 
+#include <array>
 #include <vector>
 
 #include "paramstore.h"
@@ -41,6 +42,16 @@ std::vector<uint16_t> Words(const QByteArray& bytes) {
     return words;
 }
 
+// The device's hardware record: format, production date, serial number, board
+// revisions, then a calibration table of the receiver.
+std::array<uint16_t, 256> HardwareInfo() {
+    std::array<uint16_t, 256> words{};
+    const uint16_t head[] = {0x0001, 0xABCD, 0x2026, 0x1211, 0x0042, 0x1337, 0x0003, 0x0102};
+    std::copy(std::begin(head), std::end(head), words.begin());
+    for (int k = 8; k < 256; ++k) words[k] = static_cast<uint16_t>(0x0101 * (k % 256));
+    return words;
+}
+
 QByteArray Bytes(const uint16_t* words, int count) {
     QByteArray bytes(2 * count, '\0');
     for (int k = 0; k < count; ++k) {
@@ -52,8 +63,9 @@ QByteArray Bytes(const uint16_t* words, int count) {
 
 }  // namespace
 
-SimSensor::SimSensor(QString firmware, ParamStore& store, SensorModel& model)
-    : firmware_(std::move(firmware)), store_(store), model_(model) {
+SimSensor::SimSensor(QString firmware, ParamStore& store, SensorModel& model,
+                     Calibration& calibration)
+    : firmware_(std::move(firmware)), store_(store), model_(model), calibration_(calibration) {
     clock_.start();
 }
 
@@ -72,6 +84,16 @@ Reply SimSensor::Answer(const FrameAssembler::Request& request) {
             return {
                 MakeFrame(ORDER_GET_DATA, 0, Bytes(words.data(), static_cast<int>(words.size())))};
         }
+        case ORDER_GET_CALIBRATION: {
+            const uint16_t words[6] = {calibration_.factor[0], calibration_.factor[1],
+                                       calibration_.factor[2], calibration_.offset[0],
+                                       calibration_.offset[1], calibration_.offset[2]};
+            return {MakeFrame(ORDER_GET_CALIBRATION, 0, Bytes(words, 6))};
+        }
+        case ORDER_GET_HARDWARE_INFO:
+            if (header.param != HARDWARE_INFO_ACCESS)
+                return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
+            return {MakeFrame(ORDER_GET_HARDWARE_INFO, 0, Bytes(HardwareInfo().data(), 256))};
         case ORDER_SEND_PARAMETERS:
             return TakeParameters(header.param, request.frame.mid(HEADER_BYTES));
         case ORDER_GET_PARAMETERS:

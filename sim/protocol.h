@@ -34,10 +34,11 @@ struct Reply {
 
 class ParamStore;
 class SensorModel;
+struct Calibration;
 
 class SimSensor {
   public:
-    SimSensor(QString firmware, ParamStore& store, SensorModel& model);
+    SimSensor(QString firmware, ParamStore& store, SensorModel& model, Calibration& calibration);
     Reply Answer(const FrameAssembler::Request& request);
 
   private:
@@ -47,5 +48,6 @@ class SimSensor {
     QString firmware_;
     ParamStore& store_;
     SensorModel& model_;
+    Calibration& calibration_;
     QElapsedTimer clock_;
 };

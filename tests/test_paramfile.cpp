@@ -156,3 +156,11 @@ TEST(ParameterFile, DialogOutcomesAndHeaderQuestions) {
         EXPECT_EQ(p.panels.mainUi.SlidePower->value(), c.read ? 900 : 123);
     }
 }
+
+TEST(ParameterFile, FailedWriteIsReported) {
+    Rig rig;
+    rig.platform.fileAnswers = {{FileChoice::New, rig.sim.Dir() + "/no such dir/p.ini"}};
+    rig.program.parameterFile.WriteParameterFile();
+    ASSERT_EQ(rig.platform.shown.size(), 1);
+    EXPECT_EQ(rig.platform.shown[0].text, "Parameter file could not be saved!");
+}

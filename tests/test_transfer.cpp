@@ -112,7 +112,7 @@ TEST(Transfer, ShortBlockIsRefusedAndChangesNothing) {
     rig.program.paramControls.ControlsToParameterSet();
     const ParameterSet before = rig.program.parameterSet;
     rig.program.transfer.GetParameters();
-    EXPECT_EQ(rig.Log(), "ATTENTION! \nRECEIVED PARAMETER BLOCK IS INCOMPLETE!\n\n");
+    EXPECT_EQ(rig.Log(), "ATTENTION! \nRECEIVED DATA FRAME IS INCOMPLETE!\n\n");
     EXPECT_EQ(std::memcmp(&before, &rig.program.parameterSet, sizeof before), 0);
     EXPECT_EQ(m.SlidePower->value(), 123);
     EXPECT_EQ(rig.sim.Requests().size(), 1);

@@ -10,7 +10,6 @@
 
 namespace {
 
-const char* const GENERAL = "GENERAL INFO";
 const char* const POSITION = "PANEL POSITION";
 const char* const DIRECTORIES = "DIRECTORIES";
 const char* const ADDRESSES = "IP ADDRESSES";
@@ -62,7 +61,7 @@ QString PanelSettings::Path() const { return QDir(programDir_).filePath(PANEL_SE
 
 bool PanelSettings::Load(IniText& ini) const {
     return ini.ReadFromFile(Path()) &&
-           ini.GetString(GENERAL, "FILE TYPE:").value_or(QString()) == FILE_TYPE;
+           ini.GetString(GENERAL_INFO, FILE_TYPE_TAG).value_or(QString()) == FILE_TYPE;
 }
 
 void PanelSettings::ReadPanelSettings() {
@@ -72,7 +71,7 @@ void PanelSettings::ReadPanelSettings() {
     sensorId.clear();
     IniText ini;
     if (!Load(ini)) return;
-    sensorId = ini.GetString(GENERAL, "PANEL ID:", SENSOR_ID_CHARS).value_or(QString());
+    sensorId = ini.GetString(GENERAL_INFO, "PANEL ID:", SENSOR_ID_CHARS).value_or(QString());
     ApplyGeometry(ini);
     for (const PathKey& key : PATH_KEYS)
         if (auto path = ini.GetString(DIRECTORIES, key.tag, PATH_CHARS)) paths_.*key.path = *path;
@@ -117,10 +116,8 @@ void PanelSettings::ReadCommunicationSettings() {
 }
 
 bool PanelSettings::WritePanelSettings() {
-    IniText ini;
-    ini.PutString(GENERAL, "FILE TYPE:", FILE_TYPE);
-    ini.PutString(GENERAL, "SCOPE VERSION:", "CHROMIK3-DLS-Scope V4.2");
-    ini.PutString(GENERAL, "PANEL ID:", sensorId);
+    IniText ini = NewSettingsFile(FILE_TYPE);
+    ini.PutString(GENERAL_INFO, "PANEL ID:", sensorId);
     const int zoom = window_.isMaximized()   ? ZOOM_MAXIMISED
                      : window_.isMinimized() ? ZOOM_MINIMISED
                                              : ZOOM_NORMAL;

@@ -21,6 +21,8 @@ Program::Program(Platform& platform, QString programDir)
       attributes(panels, platform),
       panelSettings(programDir, window, comm, attributes, paths),
       parameterFile(platform, paramControls, parameterSet, paths.parameterFile),
+      hardwareInfo(link, flags, platform, transfer, paramControls, parameterSet, panels.mainUi,
+                   paths.hardwareIniFile),
       platform_(platform),
       programDir_(std::move(programDir)) {
     for (int i = 0; i < HELP_TABLE_COUNT; ++i) {
@@ -42,6 +44,11 @@ Program::Program(Platform& platform, QString programDir)
         if (paramControls.applyModeCascade) paramControls.applyModeCascade();
         if (paramControls.redrawTaughtColours) paramControls.redrawTaughtColours();
     };
+    connect(panels.mainUi.ButtonGenHwInfoFile, &QPushButton::clicked, this, [this] {
+        commandBar.SetButtonsDimmed(0, 1);
+        hardwareInfo.WriteHardwareInfoFile();
+        commandBar.SetButtonsDimmed(0, 0);
+    });
     connect(panels.mainUi.EditID, &QLineEdit::editingFinished, this,
             [this] { SetSensorId(panels.mainUi.EditID->text()); });
     commandBar.sendParameters = [this] { transfer.SendParameters(); };

@@ -14,6 +14,7 @@
 #include "link/link.h"
 #include "live/goloop.h"
 #include "live/livedisplays.h"
+#include "params/hwinfofile.h"
 #include "params/paramcontrols.h"
 #include "params/parameterset.h"
 #include "params/paramfile.h"
@@ -46,6 +47,7 @@ class Program : public QObject {
     TableAttributes attributes;
     PanelSettings panelSettings;
     ParameterFile parameterFile;
+    HardwareInfoFile hardwareInfo;
 
     // The sensor identification (at most 100 characters), shown on every panel that
     // names the sensor.

@@ -143,6 +143,16 @@ void SensorLink::ShowLinkError() {
     reporter_->ShowCommunicationPage();
 }
 
+bool SensorLink::RequireAnswerLength(int bytes) {
+    if (answer.length >= bytes) return true;
+    ReportLinkError(LinkTexts::SHORT_ANSWER);
+    return false;
+}
+
+void SensorLink::AppendLog(const QString& text) {
+    if (reporter_) reporter_->AppendLog(text);
+}
+
 void SensorLink::CopyToPayloadWords() {
     UnpackWords(buffers.receive + HEADER_BYTES, answer.length, buffers.payloadWords, PAYLOAD_WORDS);
 }

@@ -36,6 +36,7 @@ inline const QString INVALID_ORDER = "INVALIDE ORDER NUMBER!\nVERIFY PC AND SENS
 inline const QString CONTROL_UNIT_ERROR =
     "COMMUNICATION ERROR ON CONTROL UNIT!\nYOU MAY HAVE TO REDUCE THE BAUDRATE!";
 inline const QString SERVER_CLOSED = "SERVER HAS CLOSED CONNECTION!";
+inline const QString SHORT_ANSWER = "ATTENTION! \nRECEIVED DATA FRAME IS INCOMPLETE!";
 inline const QString STATUS_TIMEOUT = "TIMEOUT!";
 }  // namespace LinkTexts
 
@@ -65,6 +66,12 @@ class SensorLink : public QObject {
     void ShowLinkError();
     // Report `text` through ShowLinkError.
     void ReportLinkError(const QString& text);
+
+    // An answer shorter than the caller needs would mix fresh words with stale ones:
+    // it is reported and refused whole. True when the answer has `bytes` bytes or more.
+    bool RequireAnswerLength(int bytes);
+    // A line in the communication log.
+    void AppendLog(const QString& text);
 
     void CopyToPayloadWords();
     void CopyToMeasurement();

@@ -122,6 +122,13 @@ QString UnescapeIniString(const QString& text) {
     return out;
 }
 
+IniText NewSettingsFile(const QString& fileType) {
+    IniText ini;
+    ini.PutString(GENERAL_INFO, FILE_TYPE_TAG, fileType);
+    ini.PutString(GENERAL_INFO, SCOPE_VERSION_TAG, SCOPE_VERSION);
+    return ini;
+}
+
 IniText::Section& IniText::SectionFor(const QString& name) {
     for (Section& s : sections_)
         if (SameName(s.name, name)) return s;

@@ -54,6 +54,14 @@ class IniText {
     std::vector<Section> sections_;
 };
 
+// The header every settings file of the program starts with.
+inline const QString GENERAL_INFO = "GENERAL INFO";
+inline const QString FILE_TYPE_TAG = "FILE TYPE:";
+inline const QString SCOPE_VERSION_TAG = "SCOPE VERSION:";
+inline const QString SCOPE_VERSION = "CHROMIK3-DLS-Scope V4.2";
+// A new content holding the header for a file of the given type.
+IniText NewSettingsFile(const QString& fileType);
+
 // Escapes for writing inside quotes, and their decoding.
 QString EscapeIniString(const QString& text);
 QString UnescapeIniString(const QString& text);

@@ -8,9 +8,7 @@
 
 namespace {
 
-const char* const GENERAL = "GENERAL INFO";
 const char* const PARAMETER = "PARAMETER";
-const QString SCOPE_VERSION = "CHROMIK3-DLS-Scope V4.2";
 const QString FILE_TYPE = "Parameter File";
 
 // Tag, default, and the name the missing-item list uses, in word order.
@@ -61,16 +59,18 @@ const QString NOTHING_READ = "No parameter where read!";
 }  // namespace
 
 IniText BuildParameterFile(const ParameterSet& set) {
-    IniText ini;
-    ini.PutString(GENERAL, "FILE TYPE:", FILE_TYPE);
-    ini.PutString(GENERAL, "SCOPE VERSION:", SCOPE_VERSION);
+    IniText ini = NewSettingsFile(FILE_TYPE);
+    AppendParameterSections(ini, set);
+    return ini;
+}
+
+void AppendParameterSections(IniText& ini, const ParameterSet& set) {
     const auto words = ScalarWords(set.scalars);
     for (int i = 0; i < SCALAR_WORDS; ++i) ini.PutInt(PARAMETER, SCALAR_KEYS[i].tag, words[i]);
     for (int r = 0; r < TEACH_ROWS; ++r) {
         TeachVector row = set.table[r];
         for (int k = 0; k < 7; ++k) ini.PutInt(RowSection(r), ROW_KEYS[k].tag, *RowWord(row, k));
     }
-    return ini;
 }
 
 ParameterFileGaps ReadParameterValues(const IniText& ini, ParameterSet& set) {
@@ -116,22 +116,24 @@ void ParameterFile::WriteParameterFile() {
     const QString path = ChooseFile(true);
     if (path.isEmpty()) return;
     controls_.ControlsToParameterSet();
-    BuildParameterFile(record_).WriteToFile(path);
+    // A parameter set that silently failed to save would be lost.
+    if (!BuildParameterFile(record_).WriteToFile(path))
+        platform_.Message("ATTENTION!", "Parameter file could not be saved!");
 }
 
 bool ParameterFile::HeaderAccepted(const IniText& ini) {
     const struct {
-        const char* tag;
+        QString tag;
         QString expected;
         const char* question;
     } checks[] = {
-        {"FILE TYPE:", FILE_TYPE,
+        {FILE_TYPE_TAG, FILE_TYPE,
          "Selected file is not a parameter file! \nDo you want to proceed anyway?"},
-        {"SCOPE VERSION:", SCOPE_VERSION,
+        {SCOPE_VERSION_TAG, SCOPE_VERSION,
          "Selected file and scope version do not match! \nDo you want to proceed anyway?"},
     };
     for (const auto& check : checks) {
-        if (ini.GetString(GENERAL, check.tag).value_or(QString()) == check.expected) continue;
+        if (ini.GetString(GENERAL_INFO, check.tag).value_or(QString()) == check.expected) continue;
         if (!platform_.Confirm("ATTENTION!", check.question)) {
             platform_.Message("ATTENTION!", NOTHING_READ);
             return false;

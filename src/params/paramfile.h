@@ -12,6 +12,8 @@ class Platform;
 class ParameterControls;
 
 IniText BuildParameterFile(const ParameterSet& set);
+// The "PARAMETER" and "TEACH VECTOR n" sections (also part of the hardware file).
+void AppendParameterSections(IniText& ini, const ParameterSet& set);
 
 struct ParameterFileGaps {
     QString scalars;  // one line per scalar set to its default

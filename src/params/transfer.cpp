@@ -42,11 +42,7 @@ void ParameterTransfer::SendParameters() {
 bool ParameterTransfer::ReadBlock(uint16_t param, int bytes) {
     if (link_.Transact(BuildFrame(link_.buffers, ORDER_GET_PARAMETERS, 0, param, 0)) != 1)
         return false;
-    // A short block would mix fresh words with stale ones: refuse it whole.
-    if (link_.answer.length < bytes) {
-        link_.ReportLinkError(TransferTexts::SHORT_BLOCK);
-        return false;
-    }
+    if (!link_.RequireAnswerLength(bytes)) return false;
     link_.CopyToPayloadWords();
     return true;
 }

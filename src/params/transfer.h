@@ -15,7 +15,6 @@ inline const QString RAM_COUNT =
     " PARAMETER IN RAM DID NOT PASS PLAUSIBILITY CHECK AND WERE SET TO DEFAULT VALUE!";
 inline const QString EEPROM_COUNT =
     " PARAMETER FROM EEPROM DID NOT PASS PLAUSIBILITY CHECK AND WERE SET TO DEFAULT VALUE!";
-inline const QString SHORT_BLOCK = "ATTENTION! \nRECEIVED PARAMETER BLOCK IS INCOMPLETE!";
 }  // namespace TransferTexts
 
 // Reports a non-zero plausibility count of the last answer through the link's error
