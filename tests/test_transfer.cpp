@@ -79,7 +79,9 @@ TEST(Transfer, SendSendsBothBlocksAndStoresOnlyForEeprom) {
         EXPECT_EQ(requests[0].mid(3 * 8, 5), "f4 01");
         EXPECT_TRUE(requests[1].startsWith("55 01 03 00 f0 01")) << requests[1].toStdString();
         EXPECT_EQ(requests[1].split(' ').size(), 8 + 496);
-        if (memory == MEMORY_EEPROM) EXPECT_EQ(requests[2], "55 03 00 00 00 00 aa 8e");
+        if (memory == MEMORY_EEPROM) {
+            EXPECT_EQ(requests[2], "55 03 00 00 00 00 aa 8e");
+        }
     }
 }
 

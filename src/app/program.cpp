@@ -23,7 +23,6 @@ Program::Program(Platform& platform, QString programDir)
       parameterFile(platform, paramControls, parameterSet, paths.parameterFile),
       hardwareInfo(link, flags, platform, transfer, paramControls, parameterSet, panels.mainUi,
                    paths.hardwareIniFile),
-      platform_(platform),
       programDir_(std::move(programDir)) {
     for (int i = 0; i < HELP_TABLE_COUNT; ++i) {
         const HelpTable& t = HELP_TABLES[i];

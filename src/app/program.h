@@ -64,7 +64,6 @@ class Program : public QObject {
     void OnAccept();
     void OnMainTabChanged(int index);
 
-    Platform& platform_;
     QString programDir_;
     QStringList missingHelp_;
 };
