@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -31,7 +32,9 @@ int main(int argc, char* argv[]) {
     platform.SetParent(&program.window);
     // A stop from outside saves the panel settings like the close button does.
     OnTerminationSignal([&program] { program.window.close(); });
-    program.StartUp();
+    // Start-up runs inside the event loop, so a close request during the first connect
+    // (a silent sensor takes seconds) already ends the loop.
+    QTimer::singleShot(0, &program, &Program::StartUp);
     app.exec();
     program.Shutdown();
     return 0;
