@@ -5,22 +5,10 @@
 
 #include "params/paramfile.h"
 #include "support/rig.h"
+#include "support/sample_parameters.h"
 #include "ui/grid.h"
 
 namespace {
-
-ParameterSet Sample() {
-    ParameterSet set{};
-    set.scalars = {
-        900,           1,           7,    2,    33, 100,       12, DIRECT_HI, TRIGGER_EXT2,
-        EXTEACH_STAT1, CALC_SIM_3D, 1000, 2000, 1,  LED_PULSE, 8,  250,       42};
-    for (int r = 0; r < TEACH_ROWS; ++r)
-        set.table[r] = {{uint16_t(r), uint16_t(r + 100), 3, 4, 65535},
-                        uint16_t(r % 5),
-                        uint16_t(r * 2),
-                        uint16_t(0xBEEF)};
-    return set;
-}
 
 void WriteText(const QString& path, const QByteArray& text) {
     QFile file(path);
@@ -47,7 +35,7 @@ TEST(ParameterFile, DefaultsFileBeginsAsDocumented) {
 }
 
 TEST(ParameterFile, RoundTripKeepsEveryWordButNeverTheReservedOnes) {
-    const ParameterSet written = Sample();
+    const ParameterSet written = SampleParameters();
     ParameterSet read{};
     for (TeachVector& row : read.table) row.reserved = 0x1234;
     const ParameterFileGaps gaps =
@@ -62,10 +50,10 @@ TEST(ParameterFile, RoundTripKeepsEveryWordButNeverTheReservedOnes) {
 }
 
 TEST(ParameterFile, MissingItemsGetDefaultsAndAreListed) {
-    IniText ini = BuildParameterFile(Sample());
+    IniText ini = BuildParameterFile(SampleParameters());
     QByteArray bytes = ini.ToBytes();
     bytes.replace("GAIN = 8\r\n", "");
-    bytes.replace("EXTERN TEACH = 2\r\n", "");
+    bytes.replace("EXTERN TEACH = 0\r\n", "");
     bytes.replace("POWER = 900\r\n", "POWER = 70000\r\n");
     bytes.replace("[TEACH VECTOR 4]\r\nCELL 0 = 4\r\n", "[TEACH VECTOR 4]\r\n");
     ParameterSet read{};
@@ -116,7 +104,7 @@ TEST(ParameterFile, DialogOutcomesAndHeaderQuestions) {
         QStringList shown;  // texts of the popups, in order
         bool read;
     };
-    const QByteArray good = BuildParameterFile(Sample()).ToBytes();
+    const QByteArray good = BuildParameterFile(SampleParameters()).ToBytes();
     QByteArray otherType = good;
     otherType.replace("Parameter File", "Table Attributes");
     QByteArray otherVersion = good;

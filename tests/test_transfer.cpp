@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "support/rig.h"
+#include "support/sample_parameters.h"
 #include "ui/grid.h"
 
 namespace {
@@ -175,14 +176,7 @@ TEST(ParameterSetToControls, CompletesTheTriggerListBeforeSettingTrigger) {
 TEST(ParameterControls, RoundTripKeepsEveryWordAndTheReservedOnes) {
     Rig rig;
     Program& p = rig.program;
-    ParameterSet set{};
-    set.scalars = {900,         1,           7,    2,    33, 100,       12, DIRECT_HI, TRIGGER_EXT2,
-                   EXTEACH_OFF, CALC_SIM_3D, 1000, 2000, 1,  LED_PULSE, 8,  250,       42};
-    for (int r = 0; r < TEACH_ROWS; ++r)
-        set.table[r] = {{uint16_t(r), uint16_t(r + 100), 3, 4, 5},
-                        uint16_t(r % 5),
-                        uint16_t(r * 2),
-                        uint16_t(0xBEEF)};
+    ParameterSet set = SampleParameters();
     p.parameterSet = set;
     p.paramControls.ParameterSetToControls();
     p.parameterSet = ParameterSet{};
