@@ -35,9 +35,9 @@ struct Figures {
 // Runs the program's GO loop until `seconds` pass or `maxFrames` frames arrived.
 Figures RunGo(Program& p, double seconds, long maxFrames) {
     Figures f;
-    p.acquisition.plotLiveGraphs = [&] {
+    const auto counting = QObject::connect(&p.acquisition, &AcquisitionLoop::FrameArrived, [&] {
         if (++f.frames >= maxFrames) p.flags.goRunning = false;
-    };
+    });
     QTimer::singleShot(static_cast<int>(seconds * 1000), &p, [&] { p.flags.goRunning = false; });
     QElapsedTimer clock;
     clock.start();
@@ -45,6 +45,7 @@ Figures RunGo(Program& p, double seconds, long maxFrames) {
     p.panels.mainUi.ButtonGo->click();
     f.wall = clock.elapsed() / 1000.0;
     f.cpu = CpuSeconds() - cpu;
+    QObject::disconnect(counting);
     return f;
 }
 
@@ -55,7 +56,7 @@ Figures RunBare(Program& p, double seconds) {
     clock.start();
     const double cpu = CpuSeconds();
     while (clock.elapsed() < seconds * 1000) {
-        if (p.link.Transact(BuildFrame(p.link.buffers, ORDER_GET_DATA, 0, 0, 0)) != 1) break;
+        if (!p.link.Transact(BuildFrame(p.link.buffers, ORDER_GET_DATA, 0, 0, 0))) break;
         p.acquisition.DecodeDataFrame();
         ++f.frames;
     }

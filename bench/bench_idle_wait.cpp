@@ -27,11 +27,11 @@ int main(int argc, char** argv) {
         const int count = BuildFrame(link.buffers, ORDER_GET_FIRMWARE, 0, 0, 0);
         const auto wallStart = std::chrono::steady_clock::now();
         const double cpuStart = CpuSeconds();
-        const int result = link.Transact(count);
+        const bool result = link.Transact(count);
         const double cpu = CpuSeconds() - cpuStart;
         const double wall =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
-        std::printf("idle wait %-6s result %d  wall %.3f s  cpu %.4f s  load %.2f %% of one core\n",
+        std::printf("idle wait %-6s ok %d  wall %.3f s  cpu %.4f s  load %.2f %% of one core\n",
                     via, result, wall, cpu, 100.0 * cpu / wall);
     }
     return 0;

@@ -12,7 +12,7 @@
 #include <cstdint>
 
 #include "model.h"
-#include "params/parameterset.h"
+#include "core/parameterset.h"
 
 struct Evaluation {
     uint16_t colorNumber = 255;

@@ -17,7 +17,7 @@
 #include "paramstore.h"
 #include "sensormodel.h"
 #include "serialline.h"
-#include "ui/termination.h"
+#include "core/termination.h"
 
 namespace {
 

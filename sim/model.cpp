@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "params/parameterset.h"
+#include "core/parameterset.h"
 
 const std::array<Surface, 4>& Surfaces() {
     static const std::array<Surface, 4> surfaces = {{

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "params/parameterset.h"
+#include "core/parameterset.h"
 
 class ParamStore {
   public:

@@ -60,20 +60,20 @@ QWidget* Find(Program& p, const char* name) {
 }  // namespace
 
 TEST(SetButtonsDimmed, FollowsTheTableInBothModes) {
-    for (int goMode : {0, 1}) {
+    for (DimMode mode : {DimMode::Transfer, DimMode::Go}) {
         Rig rig;
         Program& p = rig.program;
         for (const DimCase& c : kDimTable) {
             ASSERT_NE(Find(p, c.control), nullptr) << c.control;
             Find(p, c.control)->setEnabled(true);
         }
-        p.commandBar.SetButtonsDimmed(goMode, 1);
+        p.commandBar.SetButtonsDimmed(mode, true);
         for (const DimCase& c : kDimTable) {
-            const bool dimmed = goMode == 0 ? c.dimmedForTransfer : c.dimmedForGo;
+            const bool dimmed = mode == DimMode::Transfer ? c.dimmedForTransfer : c.dimmedForGo;
             EXPECT_EQ(Find(p, c.control)->isEnabled(), !dimmed)
-                << c.control << " goMode " << goMode;
+                << c.control << (mode == DimMode::Go ? " go" : " transfer");
         }
-        p.commandBar.SetButtonsDimmed(0, 0);
+        p.commandBar.SetButtonsDimmed(DimMode::Transfer, false);
         for (const DimCase& c : kDimTable)
             EXPECT_EQ(Find(p, c.control)->isEnabled(), c.enabledAfterUndim) << c.control;
     }
@@ -85,7 +85,7 @@ TEST(SetButtonsDimmed, NeverTouchesStopOrTheParameterSetToggles) {
     for (QWidget* w :
          {static_cast<QWidget*>(m.ButtonStop), static_cast<QWidget*>(m.SelectParaSet1)})
         w->setEnabled(false);
-    rig.program.commandBar.SetButtonsDimmed(0, 0);
+    rig.program.commandBar.SetButtonsDimmed(DimMode::Transfer, false);
     EXPECT_FALSE(m.ButtonStop->isEnabled());
     EXPECT_FALSE(m.SelectParaSet1->isEnabled());
 }
@@ -95,11 +95,11 @@ TEST(CommandBar, SendAndGetQueueWhileGoRuns) {
     Program& p = rig.program;
     int sends = 0, gets = 0;
     bool dimmedDuringSend = false;
-    p.commandBar.sendParameters = [&] {
+    QObject::connect(&p.commandBar, &CommandBar::SendRequested, [&] {
         ++sends;
         dimmedDuringSend = !p.panels.mainUi.ButtonGet->isEnabled();
-    };
-    p.commandBar.getParameters = [&] { ++gets; };
+    });
+    QObject::connect(&p.commandBar, &CommandBar::GetRequested, [&] { ++gets; });
 
     p.window.show();
     p.window.activateWindow();
@@ -133,8 +133,10 @@ TEST(CommandBar, TogglesKeepExactlyOneOn) {
     Rig rig;
     Program& p = rig.program;
     Ui::MAINP& m = p.panels.mainUi;
-    const std::pair<QPushButton*, int> memory[] = {
-        {m.SelectMemEeprom, 2}, {m.SelectMemFile, 3}, {m.SelectMemFile, 3}, {m.SelectMemRam, 1}};
+    const std::pair<QPushButton*, MemorySelect> memory[] = {{m.SelectMemEeprom, MemorySelect::Eeprom},
+                                                            {m.SelectMemFile, MemorySelect::File},
+                                                            {m.SelectMemFile, MemorySelect::File},
+                                                            {m.SelectMemRam, MemorySelect::Ram}};
     for (auto [button, value] : memory) {
         button->click();
         EXPECT_EQ(p.flags.memorySelect, value);

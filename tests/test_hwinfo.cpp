@@ -3,7 +3,7 @@
 
 #include <QFile>
 
-#include "params/hwinfofile.h"
+#include "app/hwinfofile.h"
 #include "support/rig.h"
 
 namespace {
@@ -29,7 +29,7 @@ TEST(HardwareInfo, ReadsRamCalibrationAndHardwareThenWritesTheFile) {
     Rig rig({"--firmware", "SIM FW 2"});
     Program& p = rig.program;
     Connect(rig);
-    p.flags.memorySelect = MEMORY_EEPROM;
+    p.flags.memorySelect = MemorySelect::Eeprom;
     const QString path = rig.sim.Dir() + "/hw.ini";
     rig.platform.fileAnswers = {{FileChoice::New, path}};
     p.hardwareInfo.WriteHardwareInfoFile();
@@ -37,7 +37,7 @@ TEST(HardwareInfo, ReadsRamCalibrationAndHardwareThenWritesTheFile) {
     EXPECT_EQ(rig.sim.Requests(),
               (QStringList{"55 02 00 00 00 00 aa b9", "55 02 02 00 00 00 aa 3a",
                            "55 66 00 00 00 00 aa a6", "55 c2 5e 3c 00 00 aa 4b"}));
-    EXPECT_EQ(p.flags.memorySelect, MEMORY_EEPROM);
+    EXPECT_EQ(p.flags.memorySelect, MemorySelect::Eeprom);
     EXPECT_EQ(rig.platform.fileRequests[0].title, "HardwareInitialFile");
     EXPECT_EQ(rig.Log(), "HARDWARE INI FILE HAS BEEN SAVED TO:\n" + path + "\n\n");
     EXPECT_EQ(p.panels.mainUi.EditCFR->value(), 975);

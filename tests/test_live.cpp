@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "live/measurement.h"
+#include "core/measurement.h"
 #include "support/rig.h"
 
 TEST(MeasurementFrame, DecodesSignedDeltaAndRawDelta) {
@@ -128,7 +128,7 @@ TEST(GoLoop, StopDuringATransactionStillShowsThatFrame) {
     Program& p = rig.program;
     rig.SelectTcp();
     p.link.settings = {PROTOCOL_TCP, 1, 4, "127.0.0.1", QString::number(rig.sim.TcpPort())};
-    ASSERT_EQ(p.link.ConnectTcp(), 0);
+    ASSERT_TRUE(p.link.ConnectTcp());
     QTimer::singleShot(100, &p, [&] { p.panels.mainUi.ButtonStop->click(); });
     p.panels.mainUi.ButtonGo->click();
     EXPECT_FALSE(p.flags.goRunning);

@@ -70,10 +70,10 @@ TEST(ParameterFile, SendAndGetWithFileExchangeNoFrame) {
     Rig rig;
     Program& p = rig.program;
     p.link.settings.comPort = 1;
-    ASSERT_EQ(p.link.OpenComPort(), 0);
+    ASSERT_TRUE(p.link.OpenComPort());
     p.StartUp();
     rig.sim.ClearRequests();
-    p.flags.memorySelect = MEMORY_FILE;
+    p.flags.memorySelect = MemorySelect::File;
     const QString path = rig.sim.Dir() + "/mine.ini";
     p.panels.mainUi.SlidePower->setValue(321);
     SetCellWord(p.panels.mainUi.GridCtt, 7, 2, 999);
@@ -136,7 +136,7 @@ TEST(ParameterFile, DialogOutcomesAndHeaderQuestions) {
         if (!c.content.isEmpty()) WriteText(path, c.content);
         rig.platform.fileAnswers = {{c.kind, path}};
         rig.platform.confirmAnswers = c.answers;
-        p.flags.memorySelect = MEMORY_FILE;
+        p.flags.memorySelect = MemorySelect::File;
         p.transfer.GetParameters();
         QStringList shown;
         for (const auto& s : rig.platform.shown) shown << s.text;

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "link/frame.h"
-#include "params/parameterset.h"
+#include "core/parameterset.h"
 
 namespace {
 

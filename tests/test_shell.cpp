@@ -89,8 +89,8 @@ TEST(MainWindow, RightDoubleClickRestoresTheDefaultSize) {
 TEST(StatusLine, RightDoubleClickClearsTheLog) {
     Rig rig;
     Program& p = rig.program;
-    p.comm.AppendLog("something\n");
-    p.comm.ShowStatus("FW");
+    p.report.AppendLog("something\n");
+    p.report.ShowStatus("FW");
     QTest::mouseDClick(p.panels.datap.ui.DispStatus, Qt::RightButton);
     EXPECT_EQ(rig.Log(), "");
     EXPECT_EQ(rig.Status(), "FW");

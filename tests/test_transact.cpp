@@ -9,7 +9,7 @@ namespace {
 
 struct FaultCase {
     const char* fault;
-    int result;
+    bool ok;
     QString logText;  // the report, without its closing empty line; empty for none
 };
 
@@ -33,11 +33,11 @@ void OpenTransport(Rig& rig, Via via) {
         link.settings.protocol = PROTOCOL_TCP;
         link.settings.ipAddress = "127.0.0.1";
         link.settings.portNumber = QString::number(rig.sim.TcpPort());
-        ASSERT_EQ(link.ConnectTcp(), 0);
+        ASSERT_TRUE(link.ConnectTcp());
     } else {
         link.settings.protocol = PROTOCOL_RS232;
         link.settings.comPort = 1;
-        ASSERT_EQ(link.OpenComPort(), 0);
+        ASSERT_TRUE(link.OpenComPort());
     }
 }
 
@@ -58,7 +58,7 @@ TEST_P(TransactTest, ReportsEachOutcome) {
     p.panels.datap.ui.DispStatus->setText("before");
 
     const int count = BuildFrame(p.link.buffers, ORDER_GET_FIRMWARE, 0, 0, 0);
-    EXPECT_EQ(p.link.Transact(count), c.fault.result);
+    EXPECT_EQ(p.link.Transact(count), c.fault.ok);
 
     if (c.fault.logText.isEmpty()) {
         EXPECT_EQ(rig.Log(), "");
@@ -77,17 +77,17 @@ TEST_P(TransactTest, ReportsEachOutcome) {
 }
 
 const FaultCase kFaults[] = {
-    {"none", 1, ""},
-    {"split", 1, ""},
-    {"error0", 1, ""},
-    {"empty", 1, ""},
-    {"header-crc", -1, LinkTexts::BAD_HEADER},
-    {"sync", -1, LinkTexts::BAD_HEADER},
-    {"oversize", -1, LinkTexts::BAD_HEADER},
-    {"error1", -1, LinkTexts::INVALID_ORDER},
-    {"error2", -1, LinkTexts::CONTROL_UNIT_ERROR},
-    {"data-crc", -1, LinkTexts::BAD_DATA},
-    {"silent", -1, LinkTexts::TIMEOUT},
+    {"none", true, ""},
+    {"split", true, ""},
+    {"error0", true, ""},
+    {"empty", true, ""},
+    {"header-crc", false, LinkTexts::BAD_HEADER},
+    {"sync", false, LinkTexts::BAD_HEADER},
+    {"oversize", false, LinkTexts::BAD_HEADER},
+    {"error1", false, LinkTexts::INVALID_ORDER},
+    {"error2", false, LinkTexts::CONTROL_UNIT_ERROR},
+    {"data-crc", false, LinkTexts::BAD_DATA},
+    {"silent", false, LinkTexts::TIMEOUT},
 };
 
 std::vector<TransactCase> AllCases() {
@@ -107,7 +107,7 @@ TEST(Transact, SplitHeaderIsAssembled) {
     Rig rig({"--fault", "split", "--fault-delay", "300"});
     OpenTransport(rig, Via::Tcp);
     SensorLink& link = rig.program.link;
-    ASSERT_EQ(link.Transact(BuildFrame(link.buffers, ORDER_GET_FIRMWARE, 0, 0, 0)), 1);
+    ASSERT_TRUE(link.Transact(BuildFrame(link.buffers, ORDER_GET_FIRMWARE, 0, 0, 0)));
     EXPECT_EQ(link.answer.order, ORDER_GET_FIRMWARE);
     EXPECT_GT(link.answer.length, 0);
 }
@@ -117,10 +117,10 @@ TEST(Transact, ServerClosingIsReportedAndLaterTransactionsFail) {
     OpenTransport(rig, Via::Tcp);
     SensorLink& link = rig.program.link;
     const int count = BuildFrame(link.buffers, ORDER_GET_FIRMWARE, 0, 0, 0);
-    EXPECT_EQ(link.Transact(count), -1);
+    EXPECT_FALSE(link.Transact(count));
     EXPECT_TRUE(rig.Log().contains(LinkTexts::SERVER_CLOSED + "\n\n"));
     EXPECT_FALSE(rig.program.flags.tcpConnected);
-    EXPECT_EQ(link.Transact(count), -1);
+    EXPECT_FALSE(link.Transact(count));
     EXPECT_TRUE(rig.Log().endsWith(LinkTexts::TIMEOUT + "\n\n"));
 }
 
@@ -129,7 +129,7 @@ TEST(Transact, AnswerCopiesLeaveLaterWordsAlone) {
     OpenTransport(rig, Via::Tcp);
     SensorLink& link = rig.program.link;
     std::fill(std::begin(link.buffers.payloadWords), std::end(link.buffers.payloadWords), 0xBEEF);
-    ASSERT_EQ(link.Transact(BuildFrame(link.buffers, ORDER_GET_FIRMWARE, 0, 0, 0)), 1);
+    ASSERT_TRUE(link.Transact(BuildFrame(link.buffers, ORDER_GET_FIRMWARE, 0, 0, 0)));
     link.CopyToPayloadWords();
     const int words = link.answer.length / 2;
     EXPECT_EQ(link.buffers.payloadWords[0], link.buffers.receive[8] | link.buffers.receive[9] << 8);

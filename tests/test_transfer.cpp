@@ -10,7 +10,7 @@ namespace {
 // Opens the serial link without identifying the sensor.
 void Open(Rig& rig) {
     rig.program.link.settings.comPort = 1;
-    ASSERT_EQ(rig.program.link.OpenComPort(), 0);
+    ASSERT_TRUE(rig.program.link.OpenComPort());
 }
 
 // The first `n` hex bytes of each logged request.
@@ -41,15 +41,15 @@ TEST(Transfer, ConnectReadsTheFirmwareThenParaSet0FromRam) {
 TEST(Transfer, GetSendsTheFramesOfItsMemoryAndSet) {
     struct Case {
         const char* name;
-        int memory;
+        MemorySelect memory;
         int set;
         QStringList frames;
     };
     const Case cases[] = {
-        {"RAM set 0", MEMORY_RAM, 0, {"55 02 00 00 00 00 aa b9", "55 02 02 00 00 00 aa 3a"}},
-        {"RAM set 1", MEMORY_RAM, 1, {"55 02 01 00 00 00 aa 74", "55 02 03 00 00 00 aa f7"}},
+        {"RAM set 0", MemorySelect::Ram, 0, {"55 02 00 00 00 00 aa b9", "55 02 02 00 00 00 aa 3a"}},
+        {"RAM set 1", MemorySelect::Ram, 1, {"55 02 01 00 00 00 aa 74", "55 02 03 00 00 00 aa f7"}},
         {"EEPROM set 0",
-         MEMORY_EEPROM,
+         MemorySelect::Eeprom,
          0,
          {"55 04 00 00 00 00 aa 0b", "55 02 00 00 00 00 aa b9", "55 02 02 00 00 00 aa 3a"}},
     };
@@ -66,7 +66,7 @@ TEST(Transfer, GetSendsTheFramesOfItsMemoryAndSet) {
 }
 
 TEST(Transfer, SendSendsBothBlocksAndStoresOnlyForEeprom) {
-    for (int memory : {MEMORY_RAM, MEMORY_EEPROM}) {
+    for (MemorySelect memory : {MemorySelect::Ram, MemorySelect::Eeprom}) {
         Rig rig;
         Open(rig);
         rig.program.flags.memorySelect = memory;
@@ -74,13 +74,13 @@ TEST(Transfer, SendSendsBothBlocksAndStoresOnlyForEeprom) {
         rig.program.panels.mainUi.SlidePower->setValue(500);
         rig.program.transfer.SendParameters();
         const QStringList requests = rig.sim.Requests();
-        ASSERT_EQ(requests.size(), memory == MEMORY_EEPROM ? 3 : 2);
+        ASSERT_EQ(requests.size(), memory == MemorySelect::Eeprom ? 3 : 2);
         EXPECT_TRUE(requests[0].startsWith("55 01 01 00 24 00")) << requests[0].toStdString();
         EXPECT_EQ(requests[0].split(' ').size(), 8 + 36);
         EXPECT_EQ(requests[0].mid(3 * 8, 5), "f4 01");
         EXPECT_TRUE(requests[1].startsWith("55 01 03 00 f0 01")) << requests[1].toStdString();
         EXPECT_EQ(requests[1].split(' ').size(), 8 + 496);
-        if (memory == MEMORY_EEPROM) {
+        if (memory == MemorySelect::Eeprom) {
             EXPECT_EQ(requests[2], "55 03 00 00 00 00 aa 8e");
         }
     }
@@ -101,7 +101,7 @@ TEST(Transfer, PlausibilityCountIsReportedAndTheTableStillGoes) {
 TEST(Transfer, SilentSensorGetsNoTableBlockAndNoStore) {
     Rig rig({"--fault", "silent"});
     Open(rig);
-    rig.program.flags.memorySelect = MEMORY_EEPROM;
+    rig.program.flags.memorySelect = MemorySelect::Eeprom;
     rig.program.transfer.SendParameters();
     EXPECT_EQ(Heads(rig.sim.Requests(), 6), QStringList{"55 01 00 00 24 00"});
     EXPECT_TRUE(rig.Log().endsWith(LinkTexts::TIMEOUT + "\n\n"));
@@ -146,7 +146,7 @@ TEST(Transfer, EepromSurvivesARestartOfTheSensor) {
     p.comm.TryToConnect();
     m.SlidePower->setValue(777);
     SetCellWord(m.GridCtt, 10, 3, 2222);
-    p.flags.memorySelect = MEMORY_EEPROM;
+    p.flags.memorySelect = MemorySelect::Eeprom;
     p.transfer.SendParameters();
 
     rig.sim.Restart();

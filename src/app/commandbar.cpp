@@ -29,11 +29,11 @@ CommandBar::CommandBar(Panels& panels, ProgramFlags& flags) : flags_(flags) {
     m.ButtonGet->setShortcut(Qt::Key_F10);
     m.ButtonGo->setShortcut(Qt::Key_F11);
     m.ButtonStop->setShortcut(Qt::Key_F12);
-    connect(m.ButtonSend, &QPushButton::clicked, this, &CommandBar::OnButtonSend);
-    connect(m.ButtonGet, &QPushButton::clicked, this, &CommandBar::OnButtonGet);
-    connect(m.ButtonGo, &QPushButton::clicked, this, [this] {
-        if (runGo) runGo();
-    });
+    connect(m.ButtonSend, &QPushButton::clicked, this,
+            [this] { RunOrQueue(flags_.sendPending, &CommandBar::SendRequested); });
+    connect(m.ButtonGet, &QPushButton::clicked, this,
+            [this] { RunOrQueue(flags_.getPending, &CommandBar::GetRequested); });
+    connect(m.ButtonGo, &QPushButton::clicked, this, &CommandBar::GoRequested);
     connect(m.ButtonStop, &QPushButton::clicked, this, [this] { flags_.goRunning = false; });
 
     // Exclusive groups keep exactly one toggle on, also when the one already on is clicked.
@@ -42,33 +42,30 @@ CommandBar::CommandBar(Panels& panels, ProgramFlags& flags) : flags_(flags) {
     memoryGroup_.addButton(m.SelectMemFile, 3);
     parameterSetGroup_.addButton(m.SelectParaSet0, 0);
     parameterSetGroup_.addButton(m.SelectParaSet1, 1);
-    connect(&memoryGroup_, &QButtonGroup::idClicked, this,
-            [this](int id) { flags_.memorySelect = id; });
-    connect(&parameterSetGroup_, &QButtonGroup::idClicked, this,
-            [this](int id) { flags_.parameterSetIndex = id; });
+    // Toggled, not clicked: assistive technology switches a toggle without a click.
+    connect(&memoryGroup_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on) flags_.memorySelect = static_cast<MemorySelect>(id);
+    });
+    connect(&parameterSetGroup_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on) flags_.parameterSetIndex = id;
+    });
 }
 
-void CommandBar::SetButtonsDimmed(int goMode, int dimmed) {
-    const bool enabled = dimmed == 0;
-    if (goMode == 0)
-        for (QWidget* w : transferOnly_) w->setEnabled(enabled);
-    for (QWidget* w : always_) w->setEnabled(enabled);
+void CommandBar::SetButtonsDimmed(DimMode mode, bool dimmed) {
+    if (mode == DimMode::Transfer)
+        for (QWidget* w : transferOnly_) w->setEnabled(!dimmed);
+    for (QWidget* w : always_) w->setEnabled(!dimmed);
     if (dimmed)
         for (QWidget* w : dimOnly_) w->setEnabled(false);
     QCoreApplication::processEvents();
 }
 
-void CommandBar::OnButtonSend() { RunTransfer(flags_.sendPending, sendParameters); }
-
-void CommandBar::OnButtonGet() { RunTransfer(flags_.getPending, getParameters); }
-
-void CommandBar::RunTransfer(bool& pending, const std::function<void()>& transfer) {
+void CommandBar::RunOrQueue(bool& pending, void (CommandBar::*request)()) {
     // During GO the loop carries the transfer out between two frames.
     if (flags_.goRunning) {
         pending = true;
         return;
     }
-    SetButtonsDimmed(0, 1);
-    if (transfer) transfer();
-    SetButtonsDimmed(0, 0);
+    const ButtonsDimmed dimmed(*this, DimMode::Transfer);
+    emit(this->*request)();
 }

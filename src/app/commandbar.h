@@ -6,30 +6,30 @@
 #include <QButtonGroup>
 #include <QList>
 #include <QObject>
-#include <functional>
 
-#include "app/flags.h"
+#include "core/buttons.h"
+#include "core/flags.h"
 #include "ui/panels.h"
 
-class CommandBar : public QObject {
+class CommandBar : public QObject, public CommandButtons {
     Q_OBJECT
   public:
     CommandBar(Panels& panels, ProgramFlags& flags);
 
-    // goMode 0: a transfer, 1: GO. dimmed 1 dims, 0 undims. STOP and the
+    // Go mode leaves the controls that only queue their work usable. STOP and the
     // parameter-set toggles are never touched; undimming leaves the change-baud-rate
     // and hardware-info buttons dimmed (only a successful connect brings them back).
-    void SetButtonsDimmed(int goMode, int dimmed);
+    void SetButtonsDimmed(DimMode mode, bool dimmed) override;
 
-    // The transfers behind SEND and GET, and the GO loop behind GO.
-    std::function<void()> sendParameters;
-    std::function<void()> getParameters;
-    std::function<void()> runGo;
+  signals:
+    // SEND and GET outside GO, with the buttons dimmed while the receiver runs.
+    void SendRequested();
+    void GetRequested();
+    void GoRequested();
 
   private:
-    void OnButtonSend();
-    void OnButtonGet();
-    void RunTransfer(bool& pending, const std::function<void()>& transfer);
+    // SEND and GET during GO only raise their pending flag.
+    void RunOrQueue(bool& pending, void (CommandBar::*request)());
 
     ProgramFlags& flags_;
     QButtonGroup memoryGroup_;

@@ -8,7 +8,7 @@
 
 #include "app/program.h"
 #include "ui/platform.h"
-#include "ui/termination.h"
+#include "core/termination.h"
 
 namespace {
 

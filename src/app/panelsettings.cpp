@@ -1,9 +1,10 @@
 #include "app/panelsettings.h"
 
 #include <QDir>
+#include <QLineEdit>
 
 #include "app/mainwindow.h"
-#include "link/commpage.h"
+#include "app/commpage.h"
 #include "link/iphistory.h"
 #include "params/ini.h"
 #include "params/tableattributes.h"
@@ -50,12 +51,14 @@ QString IpKey(int n) { return QString("IP ADDR %1").arg(n); }
 }  // namespace
 
 PanelSettings::PanelSettings(QString programDir, MainWindow& window, CommunicationPage& comm,
-                             TableAttributes& attributes, RememberedPaths& paths)
+                             TableAttributes& attributes, RememberedPaths& paths,
+                             QLineEdit& idField)
     : programDir_(std::move(programDir)),
       window_(window),
       comm_(comm),
       attributes_(attributes),
-      paths_(paths) {}
+      paths_(paths),
+      idField_(idField) {}
 
 QString PanelSettings::Path() const { return QDir(programDir_).filePath(PANEL_SETTINGS_FILE); }
 
@@ -117,6 +120,7 @@ void PanelSettings::ReadCommunicationSettings() {
 
 bool PanelSettings::WritePanelSettings() {
     IniText ini = NewSettingsFile(FILE_TYPE);
+    sensorId = idField_.text().left(SENSOR_ID_CHARS);
     ini.PutString(GENERAL_INFO, "PANEL ID:", sensorId);
     const int zoom = window_.isMaximized()   ? ZOOM_MAXIMISED
                      : window_.isMinimized() ? ZOOM_MINIMISED

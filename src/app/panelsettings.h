@@ -4,12 +4,12 @@
 // identification, row attributes).
 
 #include <QString>
-#include <functional>
 
 class MainWindow;
 class CommunicationPage;
 class TableAttributes;
 class IniText;
+class QLineEdit;
 
 // The last paths of the four kinds of files; the file dialogs start there.
 struct RememberedPaths {
@@ -24,8 +24,9 @@ constexpr int SENSOR_ID_CHARS = 100;
 
 class PanelSettings {
   public:
+    // idField: the identification as the operator is typing it.
     PanelSettings(QString programDir, MainWindow& window, CommunicationPage& comm,
-                  TableAttributes& attributes, RememberedPaths& paths);
+                  TableAttributes& attributes, RememberedPaths& paths, QLineEdit& idField);
 
     QString Path() const;
     // Start-up, before the window is shown: identification, geometry, paths, history,
@@ -33,7 +34,8 @@ class PanelSettings {
     void ReadPanelSettings();
     // Start-up, after the window is shown: the link settings onto the page.
     void ReadCommunicationSettings();
-    // Always a complete new file; false when it could not be written.
+    // Always a complete new file, with the identification field's text as it stands
+    // (also when its edit was not finished); false when it could not be written.
     bool WritePanelSettings();
 
     QString sensorId;
@@ -48,4 +50,5 @@ class PanelSettings {
     CommunicationPage& comm_;
     TableAttributes& attributes_;
     RememberedPaths& paths_;
+    QLineEdit& idField_;
 };

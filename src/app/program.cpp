@@ -7,52 +7,36 @@
 #include "ui/platform.h"
 
 Program::Program(Platform& platform, QString programDir)
-    : link(flags, programDir),
-      panels(window.panels),
-      commandBar(panels, flags),
-      comm(panels, link, flags, programDir,
-           [this](int goMode, int dimmed) { commandBar.SetButtonsDimmed(goMode, dimmed); }),
+    : panels(window.panels),
+      report(panels),
+      link(flags, report, programDir),
       help(platform),
       password(panels, platform),
       paramControls(panels.mainUi, parameterSet),
-      transfer(link, flags, parameterSet, paramControls),
-      displays(panels),
-      acquisition(link, flags, parameterSet, displays),
-      attributes(panels, platform),
-      panelSettings(programDir, window, comm, attributes, paths),
       parameterFile(platform, paramControls, parameterSet, paths.parameterFile),
-      hardwareInfo(link, flags, platform, transfer, paramControls, parameterSet, panels.mainUi,
-                   paths.hardwareIniFile),
+      transfer(link, flags, parameterSet, paramControls, parameterFile),
+      displays(panels),
+      acquisition(link, flags, parameterSet, displays, transfer),
+      commandBar(panels, flags),
+      comm(panels, link, flags, report, commandBar, transfer, programDir),
+      attributes(panels, platform),
+      panelSettings(programDir, window, comm, attributes, paths, *panels.mainUi.EditID),
+      hardwareInfo(link, flags, platform, transfer, paramControls, parameterSet, calibration,
+                   panels.mainUi, paths.hardwareIniFile),
       programDir_(std::move(programDir)) {
     for (int i = 0; i < HELP_TABLE_COUNT; ++i) {
         const HelpTable& t = HELP_TABLES[i];
         missingHelp_ += help.Install(panels.All(), t.entries, t.count, t.title);
     }
-    // The rest of the mode cascade is not built yet; these two steps are, because the
-    // parameter transfer and the live displays depend on them.
-    paramControls.applyModeCascade = [this] {
-        paramControls.ReadModeFields();
-        paramControls.UpdateTriggerList();
-    };
-    acquisition.sendParameters = [this] { transfer.SendParameters(); };
-    acquisition.getParameters = [this] { transfer.GetParameters(); };
-    commandBar.runGo = [this] { OnButtonGo(); };
-    transfer.writeParameterFile = [this] { parameterFile.WriteParameterFile(); };
-    transfer.readParameterFile = [this] { parameterFile.ReadParameterFile(); };
-    parameterFile.afterRead = [this] {
-        if (paramControls.applyModeCascade) paramControls.applyModeCascade();
-        if (paramControls.redrawTaughtColours) paramControls.redrawTaughtColours();
-    };
+    connect(&commandBar, &CommandBar::SendRequested, this, [this] { transfer.SendParameters(); });
+    connect(&commandBar, &CommandBar::GetRequested, this, [this] { transfer.GetParameters(); });
+    connect(&commandBar, &CommandBar::GoRequested, this, &Program::OnButtonGo);
     connect(panels.mainUi.ButtonGenHwInfoFile, &QPushButton::clicked, this, [this] {
-        commandBar.SetButtonsDimmed(0, 1);
+        const ButtonsDimmed dimmed(commandBar, DimMode::Transfer);
         hardwareInfo.WriteHardwareInfoFile();
-        commandBar.SetButtonsDimmed(0, 0);
     });
     connect(panels.mainUi.EditID, &QLineEdit::editingFinished, this,
             [this] { SetSensorId(panels.mainUi.EditID->text()); });
-    commandBar.sendParameters = [this] { transfer.SendParameters(); };
-    commandBar.getParameters = [this] { transfer.GetParameters(); };
-    comm.afterIdentify = [this] { transfer.GetParameters(); };
     connect(&window, &MainWindow::CloseRequested, this, &Program::OnCloseRequest);
     connect(panels.mainUi.TabMain1, &QTabWidget::currentChanged, this, &Program::OnMainTabChanged);
     connect(&comm, &CommunicationPage::Accepted, this, &Program::OnAccept);
@@ -75,22 +59,20 @@ void Program::StartUp() {
     panels.ShowChildPanel(&panels.datap.widget);
     window.show();
     panelSettings.ReadCommunicationSettings();
-    commandBar.SetButtonsDimmed(0, 1);
+    const ButtonsDimmed dimmed(commandBar, DimMode::Transfer);
     comm.TryToConnect();
-    commandBar.SetButtonsDimmed(0, 0);
 }
 
 void Program::Shutdown() {
-    if (flags.tcpConnected) link.CloseTcp();
+    link.CloseTcp();
     link.CloseComPort();
 }
 
 void Program::OnButtonGo() {
-    commandBar.SetButtonsDimmed(1, 1);
+    const ButtonsDimmed dimmed(commandBar, DimMode::Go);
     paramControls.ControlsToParameterSet();
     panels.ShowChildPanel(&panels.datap.widget);
     acquisition.RunGoLoop();
-    commandBar.SetButtonsDimmed(0, 0);
 }
 
 void Program::SetSensorId(const QString& text) {
@@ -108,6 +90,7 @@ void Program::OnAccept() {
 
 void Program::OnCloseRequest() {
     flags.goRunning = false;
+    flags.closeRequested = true;
     panelSettings.WritePanelSettings();
     // exit(), not quit(): quit() would send the windows another close request. Queued,
     // so a loop running inside a callback unwinds first.
@@ -118,7 +101,7 @@ void Program::OnCloseRequest() {
 void Program::OnMainTabChanged(int index) {
     if (index == PAGE_COMMUNICATION) {
         flags.goRunning = false;
-        comm.DimLinkButtons();
+        report.DimLinkButtons();
         comm.RefreshComPortList();
     } else if (index == PAGE_SCOPE_SETTINGS) {
         flags.goRunning = false;

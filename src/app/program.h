@@ -6,17 +6,18 @@
 #include <QString>
 
 #include "app/commandbar.h"
-#include "app/flags.h"
+#include "app/commpage.h"
+#include "app/hwinfofile.h"
 #include "app/mainwindow.h"
 #include "app/panelsettings.h"
 #include "app/password.h"
-#include "link/commpage.h"
+#include "core/calibrationvalues.h"
+#include "core/flags.h"
+#include "core/parameterset.h"
 #include "link/link.h"
 #include "live/goloop.h"
 #include "live/livedisplays.h"
-#include "params/hwinfofile.h"
 #include "params/paramcontrols.h"
-#include "params/parameterset.h"
 #include "params/paramfile.h"
 #include "params/tableattributes.h"
 #include "params/transfer.h"
@@ -32,21 +33,23 @@ class Program : public QObject {
 
     ProgramFlags flags;
     ParameterSet parameterSet{};
-    SensorLink link;
+    CalibrationValues calibration;
+    RememberedPaths paths;
     MainWindow window;
     Panels& panels;
-    CommandBar commandBar;
-    CommunicationPage comm;
+    CommunicationReport report;
+    SensorLink link;
     HelpPopups help;
     PasswordPopup password;
     ParameterControls paramControls;
+    ParameterFile parameterFile;
     ParameterTransfer transfer;
     LiveDisplays displays;
     AcquisitionLoop acquisition;
-    RememberedPaths paths;
+    CommandBar commandBar;
+    CommunicationPage comm;
     TableAttributes attributes;
     PanelSettings panelSettings;
-    ParameterFile parameterFile;
     HardwareInfoFile hardwareInfo;
 
     // The sensor identification (at most 100 characters), shown on every panel that

@@ -1,16 +1,24 @@
 #include "calib/calibration.h"
 
+#include <algorithm>
+
 #include "link/link.h"
 
 constexpr int CALIBRATION_WORDS = 6;  // factors red, green, blue, then offsets
 
-int GetCalibration(SensorLink& link, Ui::MAINP& ui) {
-    if (link.Transact(BuildFrame(link.buffers, ORDER_GET_CALIBRATION, 0, 0, 0)) != 1) return -1;
-    if (!link.RequireAnswerLength(2 * CALIBRATION_WORDS)) return -1;
-    link.CopyToPayloadWords();
+bool GetCalibration(SensorLink& link, CalibrationValues& values, Ui::MAINP& ui) {
+    if (!link.Request({.order = ORDER_GET_CALIBRATION,
+                       .answerBytes = 2 * CALIBRATION_WORDS,
+                       .copy = AnswerCopy::PayloadWords}))
+        return false;
     const uint16_t* w = link.buffers.payloadWords;
-    QSpinBox* inputs[CALIBRATION_WORDS] = {ui.EditCFR,       ui.EditCFG,         ui.EditCFB,
-                                           ui.EditRedOffset, ui.EditGreenOffset, ui.EditBlueOffset};
-    for (int i = 0; i < CALIBRATION_WORDS; ++i) inputs[i]->setValue(w[i]);
-    return 1;
+    std::copy_n(w, 3, values.factors.begin());
+    std::copy_n(w + 3, 3, values.offsets.begin());
+    QSpinBox* factorInputs[3] = {ui.EditCFR, ui.EditCFG, ui.EditCFB};
+    QSpinBox* offsetInputs[3] = {ui.EditRedOffset, ui.EditGreenOffset, ui.EditBlueOffset};
+    for (int i = 0; i < 3; ++i) {
+        factorInputs[i]->setValue(values.factors[i]);
+        offsetInputs[i]->setValue(values.offsets[i]);
+    }
+    return true;
 }

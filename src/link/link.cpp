@@ -1,9 +1,10 @@
 #include "link/link.h"
 
+#include <algorithm>
 #include <cstring>
 
-#include "app/flags.h"
-#include "ui/wait.h"
+#include "core/flags.h"
+#include "core/wait.h"
 
 QString ComOpenErrorText(int code) {
     switch (code) {
@@ -53,79 +54,120 @@ QString TcpConnectErrorText(int code) {
     return "Connection to server failed";
 }
 
-SensorLink::SensorLink(ProgramFlags& flags, QString programDir)
+SensorLink::SensorLink(ProgramFlags& flags, LinkReporter& reporter, QString programDir)
     : flags_(flags),
+      reporter_(reporter),
       programDir_(std::move(programDir)),
       serial_(buffers.receive),
-      tcp_(buffers.receive) {
-    connect(&tcp_, &TcpTransport::ServerClosed, this, [this] {
-        flags_.tcpConnected = false;
-        ReportLinkError(LinkTexts::SERVER_CLOSED);
-    });
+      tcp_(buffers.receive),
+      active_(&serial_) {
+    connect(&tcp_, &Transport::Closed, this, [this] { OnTransportClosed(&tcp_); });
 }
 
-Transport& SensorLink::Active() {
-    if (settings.protocol == PROTOCOL_TCP) return tcp_;
-    return serial_;
+void SensorLink::Attach(Transport& transport) {
+    active_ = &transport;
+    handledBytes_ = 0;
 }
 
-int SensorLink::Transact(int byteCount) {
+void SensorLink::OnTransportClosed(Transport* source) {
+    if (source == &tcp_) flags_.tcpConnected = false;
+    // A connection given up for the serial port must not stop the serial session.
+    if (source == active_) ReportLinkError(LinkTexts::SERVER_CLOSED);
+}
+
+bool SensorLink::Request(const SensorRequest& r) {
+    const int wordCount = static_cast<int>(std::min<size_t>(r.words.size(), PAYLOAD_WORDS));
+    std::copy_n(r.words.begin(), wordCount, buffers.payloadWords);
+    const int count = BuildFrame(buffers, r.order, wordCount, r.param,
+                                 static_cast<uint16_t>(2 * wordCount));
+    if (!Transact(count) || !RequireAnswerLength(r.answerBytes)) return false;
+    if (r.copy == AnswerCopy::PayloadWords) CopyToPayloadWords();
+    if (r.copy == AnswerCopy::Measurement) CopyToMeasurement();
+    return true;
+}
+
+bool SensorLink::Transact(int byteCount) {
     std::memset(buffers.receive, 0, sizeof buffers.receive);
+    handledBytes_ = 0;
     byteCount = std::clamp(byteCount, 0, FRAME_BYTES);
-    Active().Send(buffers.transmit, byteCount);
-    int result = WaitForHeader();
-    if (result == 1 && answer.length > 0) result = ReadData();
-    return result;
+    active_->Send(buffers.transmit, byteCount);
+    bool ok = WaitForHeader();
+    if (ok && answer.length > 0) ok = ReadData();
+    // What follows the answer (the first frames of a scope scan) is kept.
+    if (ok) handledBytes_ = HEADER_BYTES + answer.length;
+    return ok;
 }
 
-bool SensorLink::WaitForBytes(int count) {
-    Transport& t = Active();
+bool SensorLink::WaitForBytes(int count, double seconds) {
+    Transport& t = *active_;
     // A dead device cannot deliver: give up at once instead of sitting out the time-out.
-    WaitUntil([&] { return t.Received() >= count || t.Status() > 0; }, ANSWER_TIMEOUT_S);
-    if (t.Received() < count || t.Status() > 0) return false;
+    WaitUntil([&] { return t.Received() >= count || t.Failed() || flags_.closeRequested; },
+              seconds);
+    if (t.Received() < count) return false;
     t.Take(count);
     return true;
 }
 
-int SensorLink::WaitForHeader() {
-    if (!WaitForBytes(HEADER_BYTES)) {
+bool SensorLink::WaitForHeader() {
+    if (!WaitForBytes(HEADER_BYTES, answerTimeout)) {
         ReportLinkError(LinkTexts::TIMEOUT);
-        return -1;
+        return false;
     }
-    if (CheckHeader() == -1) return -1;
-    if (answer.order != ERROR_ANSWER) return 1;
+    if (!CheckHeader()) return false;
+    if (answer.order != ERROR_ANSWER) return true;
     if (answer.param == ERROR_UNKNOWN_ORDER) {
         ReportLinkError(LinkTexts::INVALID_ORDER);
-        return -1;
+        return false;
     }
     if (answer.param == ERROR_CONTROL_UNIT) {
         ReportLinkError(LinkTexts::CONTROL_UNIT_ERROR);
-        return -1;
+        return false;
     }
-    return 1;
+    return true;
 }
 
-int SensorLink::CheckHeader() {
+bool SensorLink::CheckHeader() {
     const uint8_t* header = buffers.receive;
     const AnswerHeader decoded = DecodeHeader(header);
     // An announced payload larger than the receive frame cannot be a valid answer;
     // rejecting it here keeps every later read inside the frame.
     if (!HeaderIsCorrect(header) || decoded.length > MAX_PAYLOAD_BYTES) {
         ReportLinkError(LinkTexts::BAD_HEADER);
-        return -1;
+        return false;
     }
     answer = decoded;
-    return 1;
+    return true;
 }
 
-int SensorLink::ReadData() {
-    if (!WaitForBytes(HEADER_BYTES + answer.length)) {
+bool SensorLink::ReadData() {
+    if (!WaitForBytes(HEADER_BYTES + answer.length, answerTimeout)) {
         ReportLinkError(LinkTexts::TIMEOUT);
-        return -1;
+        return false;
     }
-    if (Crc8(buffers.receive, HEADER_BYTES, answer.length) == answer.dataCrc) return 1;
+    if (Crc8(buffers.receive, HEADER_BYTES, answer.length) == answer.dataCrc) return true;
     ReportLinkError(LinkTexts::BAD_DATA);
-    return -1;
+    return false;
+}
+
+ReceiveResult SensorLink::ReceiveFrame(const std::function<bool()>& stop) {
+    Transport& t = *active_;
+    t.Consume(std::exchange(handledBytes_, 0));
+    const auto stopped = [&] { return stop() || flags_.closeRequested; };
+    WaitUntil([&] { return stopped() || t.Received() >= HEADER_BYTES || t.Failed(); },
+              WAIT_FOREVER);
+    if (stopped()) return ReceiveResult::Stopped;
+    if (t.Received() < HEADER_BYTES) {
+        // A closed connection has been reported when it closed.
+        if (!t.PeerClosed()) ReportLinkError(LinkTexts::PORT_ERROR);
+        return ReceiveResult::Failed;
+    }
+    t.Take(HEADER_BYTES);
+    // A bad header is dropped; the next call looks at what follows it.
+    handledBytes_ = HEADER_BYTES;
+    if (!CheckHeader()) return ReceiveResult::Failed;
+    const bool ok = answer.length == 0 || ReadData();
+    handledBytes_ = std::min(t.Received(), HEADER_BYTES + static_cast<int>(answer.length));
+    return ok ? ReceiveResult::Frame : ReceiveResult::Failed;
 }
 
 void SensorLink::ReportLinkError(const QString& text) {
@@ -136,21 +178,16 @@ void SensorLink::ReportLinkError(const QString& text) {
 void SensorLink::ShowLinkError() {
     flags_.goRunning = false;
     flags_.linkOk = false;
-    if (!reporter_) return;
-    reporter_->ShowStatus(LinkTexts::STATUS_TIMEOUT);
-    reporter_->AppendLog(messageText + "\n\n");
-    reporter_->DimLinkButtons();
-    reporter_->ShowCommunicationPage();
+    reporter_.ShowStatus(LinkTexts::STATUS_TIMEOUT);
+    reporter_.AppendLog(messageText + "\n\n");
+    reporter_.DimLinkButtons();
+    reporter_.ShowCommunicationPage();
 }
 
 bool SensorLink::RequireAnswerLength(int bytes) {
     if (answer.length >= bytes) return true;
     ReportLinkError(LinkTexts::SHORT_ANSWER);
     return false;
-}
-
-void SensorLink::AppendLog(const QString& text) {
-    if (reporter_) reporter_->AppendLog(text);
 }
 
 void SensorLink::CopyToPayloadWords() {
@@ -162,24 +199,29 @@ void SensorLink::CopyToMeasurement() {
                 PAYLOAD_WORDS);
 }
 
-int SensorLink::OpenComPort() {
+bool SensorLink::OpenComPort() {
     flags_.goRunning = false;
+    CloseTcp();
     serial_.Close();
-    lastOpenStatus =
+    Attach(serial_);
+    const int code =
         serial_.Open(ComPortDevice(settings.comPort, programDir_), BaudRate(settings.baudIndex));
-    if (lastOpenStatus < 0) ReportLinkError(ComOpenErrorText(lastOpenStatus));
-    return lastOpenStatus;
+    if (code < 0) ReportLinkError(ComOpenErrorText(code));
+    return code >= 0;
 }
 
-int SensorLink::ConnectTcp() {
-    if (flags_.tcpConnected) CloseTcp();
+bool SensorLink::ConnectTcp() {
+    CloseTcp();
+    serial_.Close();
+    Attach(tcp_);
     const int port = PortNumberValue(settings.portNumber);
-    lastOpenStatus = port > 65535 ? -9
+    const int code = port > 65535 ? -9
                                   : tcp_.Connect(settings.ipAddress, static_cast<quint16>(port),
-                                                 TCP_CONNECT_TIMEOUT_MS);
-    flags_.tcpConnected = lastOpenStatus >= 0;
-    if (lastOpenStatus < 0) ReportLinkError(TcpConnectErrorText(lastOpenStatus));
-    return lastOpenStatus;
+                                                 TCP_CONNECT_TIMEOUT_MS,
+                                                 [this] { return flags_.closeRequested; });
+    flags_.tcpConnected = code >= 0;
+    if (code < 0) ReportLinkError(TcpConnectErrorText(code));
+    return code >= 0;
 }
 
 void SensorLink::CloseTcp() {

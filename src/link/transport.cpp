@@ -1,7 +1,9 @@
 #include "link/transport.h"
 
 #include "link/frame.h"
-#include "ui/wait.h"
+#include <cstring>
+
+#include "core/wait.h"
 
 SerialTransport::SerialTransport(uint8_t* receiveFrame) : Transport(receiveFrame) {
     connect(&port_, &QSerialPort::errorOccurred, this, &SerialTransport::OnError);
@@ -38,7 +40,7 @@ int SerialTransport::Open(const QString& device, qint32 baud) {
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
     port_.setReadBufferSize(FRAME_BYTES);
-    status_ = 0;
+    failed_ = false;
     if (!port_.open(QIODevice::ReadWrite)) {
         const int code = OpenCode(port_.error());
         port_.clearError();
@@ -56,18 +58,15 @@ void SerialTransport::OnError(QSerialPort::SerialPortError error) {
     // A hung-up device reports read errors in a storm: close on the first one.
     if (error == QSerialPort::ReadError || error == QSerialPort::ResourceError ||
         error == QSerialPort::WriteError) {
-        status_ = 1;
+        failed_ = true;
         if (port_.isOpen()) port_.close();
     }
 }
 
 void SerialTransport::Send(const uint8_t* bytes, int count) {
     taken_ = 0;
-    if (!port_.isOpen()) {
-        status_ = 1;
-        return;
-    }
-    status_ = 0;
+    if (!port_.isOpen()) return;
+    failed_ = false;
     port_.clear(QSerialPort::AllDirections);
     port_.write(reinterpret_cast<const char*>(bytes), count);
 }
@@ -83,12 +82,16 @@ void SerialTransport::Take(int upto) {
     if (n > 0) taken_ += static_cast<int>(n);
 }
 
+void SerialTransport::Consume(int count) {
+    count = std::clamp(count, 0, taken_);
+    std::memmove(frame_, frame_ + count, static_cast<size_t>(taken_ - count));
+    taken_ -= count;
+}
+
 TcpTransport::TcpTransport(uint8_t* receiveFrame) : Transport(receiveFrame) {
     socket_.setReadBufferSize(FRAME_BYTES);
     connect(&socket_, &QTcpSocket::readyRead, this, &TcpTransport::OnDataReady);
-    connect(&socket_, &QTcpSocket::disconnected, this, [this] {
-        if (!closing_) emit ServerClosed();
-    });
+    connect(&socket_, &QTcpSocket::disconnected, this, &TcpTransport::OnDisconnected);
 }
 
 namespace {
@@ -116,18 +119,20 @@ int ConnectCode(QAbstractSocket::SocketError error) {
 
 }  // namespace
 
-int TcpTransport::Connect(const QString& host, quint16 port, int timeoutMs) {
+int TcpTransport::Connect(const QString& host, quint16 port, int timeoutMs,
+                          const std::function<bool()>& cancelled) {
     Close();
     socket_.connectToHost(host, port);
     const bool settled = WaitUntil(
-        [this] {
+        [&] {
             const auto state = socket_.state();
             return state == QAbstractSocket::ConnectedState ||
-                   state == QAbstractSocket::UnconnectedState;
+                   state == QAbstractSocket::UnconnectedState || cancelled();
         },
         timeoutMs / 1000.0);
     if (IsConnected()) {
         receivedCount_ = 0;
+        peerClosed_ = false;
         return 0;
     }
     const int code = settled ? ConnectCode(socket_.error()) : -11;
@@ -146,6 +151,20 @@ void TcpTransport::Send(const uint8_t* bytes, int count) {
     socket_.readAll();
     receivedCount_ = 0;
     if (IsConnected()) socket_.write(reinterpret_cast<const char*>(bytes), count);
+}
+
+void TcpTransport::Consume(int count) {
+    count = std::clamp(count, 0, receivedCount_);
+    std::memmove(frame_, frame_ + count, static_cast<size_t>(receivedCount_ - count));
+    receivedCount_ -= count;
+    OnDataReady();  // what waited in the socket for room
+}
+
+void TcpTransport::OnDisconnected() {
+    if (closing_) return;
+    OnDataReady();  // an answer that came just before the close still counts
+    peerClosed_ = true;
+    emit Closed();
 }
 
 void TcpTransport::OnDataReady() {

@@ -1,13 +1,14 @@
 #pragma once
 // The two ways to reach the sensor behind one interface. A transport delivers the
-// bytes of one answer into the receive frame, counted from the start of the answer,
-// and never writes past the 2048-byte frame.
+// bytes of the sensor's frames into the receive frame, counted from the start of the
+// frame being read, and never writes past the 2048-byte frame.
 
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
 #include <QTcpSocket>
 #include <cstdint>
+#include <functional>
 
 class Transport : public QObject {
     Q_OBJECT
@@ -15,12 +16,22 @@ class Transport : public QObject {
     explicit Transport(uint8_t* receiveFrame) : frame_(receiveFrame) {}
     // Starts a new answer: drops stale input, then writes the request.
     virtual void Send(const uint8_t* bytes, int count) = 0;
-    // Bytes of the current answer that have arrived (taken or still queued).
+    // Bytes of the current frame that have arrived (taken or still queued).
     virtual int Received() = 0;
-    // Makes sure receive-frame bytes [0, upto) hold the answer; upto <= 2048.
+    // Makes sure receive-frame bytes [0, upto) hold what has arrived of them; upto <= 2048.
     virtual void Take(int upto) = 0;
-    // Greater than 0 after a device error; the wait gives up at once then.
-    virtual int Status() const = 0;
+    // Drops the first count bytes (a frame that has been handled) and moves what
+    // arrived behind them to the start of the receive frame: nothing between two
+    // unrequested frames is lost.
+    virtual void Consume(int count) = 0;
+    // The device failed or the connection is gone; no more bytes will come.
+    virtual bool Failed() const = 0;
+    // The failure was the sensor closing the connection (already announced by Closed).
+    virtual bool PeerClosed() const { return false; }
+
+  signals:
+    // The sensor closed the connection.
+    void Closed();
 
   protected:
     uint8_t* frame_;
@@ -38,13 +49,14 @@ class SerialTransport : public Transport {
     void Send(const uint8_t* bytes, int count) override;
     int Received() override;
     void Take(int upto) override;
-    int Status() const override { return status_; }
+    void Consume(int count) override;
+    bool Failed() const override { return failed_ || !port_.isOpen(); }
 
   private:
     void OnError(QSerialPort::SerialPortError error);
     QSerialPort port_;
     int taken_ = 0;
-    int status_ = 0;
+    bool failed_ = false;
 };
 
 // TCP client. The data callback copies arriving bytes straight into the receive
@@ -53,22 +65,24 @@ class TcpTransport : public Transport {
     Q_OBJECT
   public:
     explicit TcpTransport(uint8_t* receiveFrame);
-    // Connects within timeoutMs; returns 0 or a negative connect code.
-    int Connect(const QString& host, quint16 port, int timeoutMs);
+    // Connects within timeoutMs, or until cancelled() holds; returns 0 or a negative
+    // connect code.
+    int Connect(const QString& host, quint16 port, int timeoutMs,
+                const std::function<bool()>& cancelled);
     void Close();
     bool IsConnected() const { return socket_.state() == QAbstractSocket::ConnectedState; }
     void Send(const uint8_t* bytes, int count) override;
     int Received() override { return receivedCount_; }
     void Take(int) override {}
-    int Status() const override { return IsConnected() ? 0 : 1; }
-
-  signals:
-    // The sensor closed the connection.
-    void ServerClosed();
+    void Consume(int count) override;
+    bool Failed() const override { return !IsConnected(); }
+    bool PeerClosed() const override { return peerClosed_; }
 
   private:
     void OnDataReady();
+    void OnDisconnected();
     QTcpSocket socket_;
     int receivedCount_ = 0;
     bool closing_ = false;
+    bool peerClosed_ = false;
 };

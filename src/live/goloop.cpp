@@ -1,13 +1,14 @@
 #include "live/goloop.h"
 
-#include "app/flags.h"
+#include "core/flags.h"
+#include "core/parameterset.h"
 #include "link/link.h"
 #include "live/livedisplays.h"
-#include "params/parameterset.h"
+#include "params/transfer.h"
 
 AcquisitionLoop::AcquisitionLoop(SensorLink& link, ProgramFlags& flags, const ParameterSet& record,
-                                 LiveDisplays& displays)
-    : link_(link), flags_(flags), record_(record), displays_(displays) {}
+                                 LiveDisplays& displays, ParameterTransfer& transfer)
+    : link_(link), flags_(flags), record_(record), displays_(displays), transfer_(transfer) {}
 
 void AcquisitionLoop::DecodeDataFrame() {
     link_.CopyToMeasurement();
@@ -17,15 +18,15 @@ void AcquisitionLoop::DecodeDataFrame() {
 void AcquisitionLoop::RunGoLoop() {
     flags_.goRunning = true;
     while (flags_.goRunning) {
-        if (flags_.sendPending && sendParameters) sendParameters();
+        if (flags_.sendPending) transfer_.SendParameters();
         if (!flags_.goRunning) break;
-        if (flags_.getPending && getParameters) getParameters();
+        if (flags_.getPending) transfer_.GetParameters();
         if (!flags_.goRunning) break;
-        if (link_.Transact(BuildFrame(link_.buffers, ORDER_GET_DATA, 0, 0, 0)) != 1) continue;
+        if (!link_.Request({.order = ORDER_GET_DATA})) continue;
         DecodeDataFrame();
         displays_.UpdateRawValues(frame);
         displays_.UpdateLiveDisplays(frame, record_.scalars.evaluationMode);
-        if (plotLiveGraphs) plotLiveGraphs();
+        emit FrameArrived(frame);
     }
     displays_.Flush();  // the last frame stays on screen
 }

@@ -5,7 +5,11 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 
-#include "params/parameterset.h"
+#include "core/parameterset.h"
+
+NumberIndicator::NumberIndicator(QWidget* display) : display_(display) {
+    if (!display_) qFatal("a live indicator has no display");
+}
 
 void NumberIndicator::Show(int value) {
     if (valid_ && value == shown_) return;
@@ -19,48 +23,57 @@ void NumberIndicator::Show(int value) {
 }
 
 namespace {
+
 const char* const LED_LIT = "background-color: #00C000; color: white; border-radius: 3px;";
 const char* const LED_DARK = "background-color: #202020; color: white; border-radius: 3px;";
-}  // namespace
 
-namespace {
-
-template <typename Target, size_t N>
-void Bind(Target (&targets)[N], std::initializer_list<QWidget*> widgets) {
-    size_t i = 0;
-    for (QWidget* w : widgets) targets[i++] = Target(w);
+// One indicator per display; the array's size must match the list or it does not build.
+template <typename... Widgets>
+std::array<NumberIndicator, sizeof...(Widgets)> Indicators(Widgets*... displays) {
+    return {NumberIndicator(displays)...};
 }
 
-template <typename Widget, size_t N>
-void Bind(Widget* (&targets)[N], std::initializer_list<Widget*> widgets) {
-    std::copy(widgets.begin(), widgets.end(), targets);
+template <typename Widget, typename... Rest>
+std::array<Widget*, 1 + sizeof...(Rest)> Exactly(Widget* first, Rest*... rest) {
+    return {first, rest...};
 }
 
 }  // namespace
 
-LiveDisplays::LiveDisplays(Panels& panels) : panels_(panels) {
+LiveDisplays::LiveDisplays(Panels& panels)
+    : panels_(panels),
+      rgbPages_(Indicators(panels.datap.ui.DispRgbPageRed, panels.datap.ui.DispRgbPageGreen,
+                           panels.datap.ui.DispRgbPageBlue, panels.datap.ui.DispIntPageRed,
+                           panels.datap.ui.DispIntPageGreen, panels.datap.ui.DispIntPageBlue,
+                           panels.datap.ui.Disp2DPageRed, panels.datap.ui.Disp2DPageGreen,
+                           panels.datap.ui.Disp2DPageBlue)),
+      rgb_(Indicators(panels.datap.ui.DispRED, panels.datap.ui.DispGREEN,
+                      panels.datap.ui.DispBLUE)),
+      coordinates_(Indicators(panels.datap.ui.DispX, panels.datap.ui.DispY,
+                              panels.datap.ui.DispINT)),
+      deltaC_(panels.datap.ui.DispDeltaC),
+      colour_(panels.datap.ui.DispCOL),
+      group_(panels.datap.ui.DispGroup),
+      minMax_(Indicators(panels.datap.ui.DispMinMaxRGB0, panels.datap.ui.DispMinMaxRGB1,
+                         panels.datap.ui.DispMinMaxRGB2, panels.datap.ui.DispMinMaxRGB3,
+                         panels.datap.ui.DispMinMaxRGB4, panels.datap.ui.DispMinMaxRGB5)),
+      temperature_(panels.mainUi.DispTemp),
+      bigColour_(panels.colbigp.ui.DispBigCol),
+      bigGroup_(panels.grpbigp.ui.DispBigGroup),
+      teachRgb_(Indicators(panels.teachp1.ui.DispTP1Red, panels.teachp1.ui.DispTP1Green,
+                           panels.teachp1.ui.DispTP1Blue)),
+      raw_(Indicators(panels.mainUi.DispRawRed, panels.mainUi.DispRawGreen,
+                      panels.mainUi.DispRawBlue)),
+      rawDelta_(panels.mainUi.DispRawDelta),
+      calibrated_(Indicators(panels.mainUi.DispCalRed, panels.mainUi.DispCalGreen,
+                             panels.mainUi.DispCalBlue)),
+      rawBars_(Exactly(panels.mainUi.DispRawBarRed, panels.mainUi.DispRawBarGreen,
+                       panels.mainUi.DispRawBarBlue)),
+      calibratedBars_(Exactly(panels.mainUi.DispCalBarRed, panels.mainUi.DispCalBarGreen,
+                              panels.mainUi.DispCalBarBlue)),
+      leds_(Exactly(panels.datap.ui.LedOut0, panels.datap.ui.LedOut1, panels.datap.ui.LedOut2,
+                    panels.datap.ui.LedOut3, panels.datap.ui.LedOut4)) {
     Ui::DATAP& d = panels.datap.ui;
-    Ui::MAINP& m = panels.mainUi;
-    Ui::TEACHP1& t = panels.teachp1.ui;
-    Bind(rgbPages_, {d.DispRgbPageRed, d.DispRgbPageGreen, d.DispRgbPageBlue, d.DispIntPageRed,
-                     d.DispIntPageGreen, d.DispIntPageBlue, d.Disp2DPageRed, d.Disp2DPageGreen,
-                     d.Disp2DPageBlue});
-    Bind(rgb_, {d.DispRED, d.DispGREEN, d.DispBLUE});
-    Bind(coordinates_, {d.DispX, d.DispY, d.DispINT});
-    Bind(minMax_, {d.DispMinMaxRGB0, d.DispMinMaxRGB1, d.DispMinMaxRGB2, d.DispMinMaxRGB3,
-                   d.DispMinMaxRGB4, d.DispMinMaxRGB5});
-    Bind(teachRgb_, {t.DispTP1Red, t.DispTP1Green, t.DispTP1Blue});
-    Bind(raw_, {m.DispRawRed, m.DispRawGreen, m.DispRawBlue});
-    Bind(calibrated_, {m.DispCalRed, m.DispCalGreen, m.DispCalBlue});
-    Bind(rawBars_, {m.DispRawBarRed, m.DispRawBarGreen, m.DispRawBarBlue});
-    Bind(calibratedBars_, {m.DispCalBarRed, m.DispCalBarGreen, m.DispCalBarBlue});
-    Bind(leds_, {d.LedOut0, d.LedOut1, d.LedOut2, d.LedOut3, d.LedOut4});
-    deltaC_ = NumberIndicator(d.DispDeltaC);
-    colour_ = NumberIndicator(d.DispCOL);
-    group_ = NumberIndicator(d.DispGroup);
-    temperature_ = NumberIndicator(m.DispTemp);
-    bigColour_ = NumberIndicator(panels.colbigp.ui.DispBigCol);
-    bigGroup_ = NumberIndicator(panels.grpbigp.ui.DispBigGroup);
     d.DispColor->setAutoFillBackground(true);
     ShowSwatch(0x000000);  // dark until the first frame
     flushTimer_.setSingleShot(true);
@@ -80,7 +93,6 @@ void LiveDisplays::UpdateLiveDisplays(const MeasurementFrame& f, int evaluationM
     liveWaiting_ = true;
     currentColour_ = SwatchColour(f);
     Schedule();
-    if (updateGraphHistories) updateGraphHistories();
 }
 
 void LiveDisplays::UpdateRawValues(const MeasurementFrame& f) {

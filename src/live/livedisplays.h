@@ -5,19 +5,20 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
-#include <functional>
+#include <array>
 
-#include "live/measurement.h"
+#include "core/measurement.h"
 #include "ui/panels.h"
 
 class QLineEdit;
 class QLabel;
 class QProgressBar;
 
-// Remembers what a display shows, so an unchanged value costs nothing.
+// Remembers what a display shows, so an unchanged value costs nothing. It has no
+// default: an indicator left out of the constructor's list does not build.
 class NumberIndicator {
   public:
-    explicit NumberIndicator(QWidget* display = nullptr) : display_(display) {}
+    explicit NumberIndicator(QWidget* display);
     void Show(int value);
 
   private:
@@ -31,7 +32,7 @@ class LiveDisplays : public QObject {
   public:
     explicit LiveDisplays(Panels& panels);
 
-    // Every indicator in its order, then the graph histories. The indicators follow at
+    // Every indicator in its order. The indicators follow at
     // the screen's pace: a frame that arrives within DISPLAY_INTERVAL_MS of the last
     // one shown waits (the newest waiting frame is shown when the interval is over),
     // so a fast sensor is not slowed down by repainting.
@@ -46,8 +47,6 @@ class LiveDisplays : public QObject {
     // The swatch colour of the last update (0xRRGGBB).
     uint32_t CurrentColour() const { return currentColour_; }
 
-    std::function<void()> updateGraphHistories;
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -59,17 +58,19 @@ class LiveDisplays : public QObject {
     void ShowLed(QLabel* led, bool lit, int& state);
 
     Panels& panels_;
-    NumberIndicator rgbPages_[9];
-    NumberIndicator rgb_[3];
-    NumberIndicator coordinates_[3];
+    std::array<NumberIndicator, 9> rgbPages_;
+    std::array<NumberIndicator, 3> rgb_;
+    std::array<NumberIndicator, 3> coordinates_;
     NumberIndicator deltaC_, colour_, group_;
-    NumberIndicator minMax_[6];
+    std::array<NumberIndicator, 6> minMax_;
     NumberIndicator temperature_, bigColour_, bigGroup_;
-    NumberIndicator teachRgb_[3];
-    NumberIndicator raw_[3], rawDelta_, calibrated_[3];
-    QProgressBar* rawBars_[3];
-    QProgressBar* calibratedBars_[3];
-    QLabel* leds_[5];
+    std::array<NumberIndicator, 3> teachRgb_;
+    std::array<NumberIndicator, 3> raw_;
+    NumberIndicator rawDelta_;
+    std::array<NumberIndicator, 3> calibrated_;
+    std::array<QProgressBar*, 3> rawBars_;
+    std::array<QProgressBar*, 3> calibratedBars_;
+    std::array<QLabel*, 5> leds_;
     int ledState_[5] = {-1, -1, -1, -1, -1};
     int trigState_ = -1;
     uint32_t currentColour_ = 0;

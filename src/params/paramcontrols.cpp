@@ -1,5 +1,7 @@
 #include "params/paramcontrols.h"
 
+#include <QCheckBox>
+
 #include "ui/grid.h"
 
 namespace {
@@ -23,8 +25,31 @@ void SetRing(QComboBox* ring, int code) {
     ring->setCurrentIndex(index);
 }
 
-void ReadRing(const QComboBox* ring, uint16_t& field) {
-    if (ring->currentIndex() >= 0) field = static_cast<uint16_t>(RingCode(ring));
+void ReadControl(const QWidget* control, uint16_t& field) {
+    if (auto* ring = qobject_cast<const QComboBox*>(control)) {
+        if (ring->currentIndex() >= 0) field = static_cast<uint16_t>(RingCode(ring));
+    } else if (auto* spin = qobject_cast<const QSpinBox*>(control)) {
+        field = static_cast<uint16_t>(spin->value());
+    } else if (auto* slider = qobject_cast<const QSlider*>(control)) {
+        field = static_cast<uint16_t>(slider->value());
+    } else if (auto* box = qobject_cast<const QCheckBox*>(control)) {
+        field = box->isChecked() ? 1 : 0;
+    } else if (auto* grid = qobject_cast<const QTableWidget*>(control)) {
+        field = CellWord(grid, 0, 0);
+    }
+}
+
+void WriteControl(QWidget* control, uint16_t value) {
+    if (auto* ring = qobject_cast<QComboBox*>(control))
+        SetRing(ring, value);
+    else if (auto* spin = qobject_cast<QSpinBox*>(control))
+        spin->setValue(value);
+    else if (auto* slider = qobject_cast<QSlider*>(control))
+        slider->setValue(value);
+    else if (auto* box = qobject_cast<QCheckBox*>(control))
+        box->setChecked(value != 0);
+    else if (auto* grid = qobject_cast<QTableWidget*>(control))
+        SetCellWord(grid, 0, 0, value);
 }
 
 const char* const TRIGGER_INPUT_MODES[] = {"EXT1", "EXT2", "EXT3", "TRANS", "PARA"};
@@ -32,7 +57,29 @@ const char* const TRIGGER_INPUT_MODES[] = {"EXT1", "EXT2", "EXT3", "TRANS", "PAR
 }  // namespace
 
 ParameterControls::ParameterControls(Ui::MAINP& ui, ParameterSet& record)
-    : ui_(ui), record_(record) {
+    : ui_(ui),
+      record_(record),
+      bindings_{
+          // EXTERN TEACH before TRIGGER: it decides which trigger modes the ring offers.
+          {&ParameterScalars::externTeach, ui.EditExteach, true},
+          {&ParameterScalars::power, ui.SlidePower, false},
+          {&ParameterScalars::powerMode, ui.EditPmode, true},
+          {&ParameterScalars::average, ui.EditAverage, false},
+          {&ParameterScalars::evaluationMode, ui.EditEvalmode, true},
+          {&ParameterScalars::holdFail, ui.EditGridHold, false},
+          {&ParameterScalars::intlim, ui.EditIntlim, false},
+          {&ParameterScalars::maxVecNo, ui.EditMaxVecNo, true},
+          {&ParameterScalars::digitalOutmode, ui.EditDigOutmode, true},
+          {&ParameterScalars::trigger, ui.EditTrigger, true},
+          {&ParameterScalars::calculationMode, ui.EditCalcmode, true},
+          {&ParameterScalars::dynwinLo, ui.EditDynWinLo, false},
+          {&ParameterScalars::dynwinHi, ui.EditDynWinHi, false},
+          {&ParameterScalars::colorGroup, ui.EditColorGroups, true},
+          {&ParameterScalars::ledMode, ui.EditLedMode, true},
+          {&ParameterScalars::gain, ui.EditGain, false},
+          {&ParameterScalars::integral, ui.EditIntegral, false},
+          {&ParameterScalars::powerExtern, ui.EditPowerExtern, false},
+      } {
     SetRingCodes(ui_.EditDigOutmode, {BINARY, DIRECT_LO, DIRECT_HI});
     SetRingCodes(ui_.EditGain, {1, 2, 3, 4, 5, 6, 7, 8});
     for (QTableWidget* grid : {ui_.GridCtt, ui_.EditGridGroups, ui_.EditGridHold})
@@ -49,34 +96,13 @@ ParameterControls::ParameterControls(Ui::MAINP& ui, ParameterSet& record)
             &ParameterControls::OnCalculationModeCommitted);
     for (QComboBox* ring : {ui_.EditPmode, ui_.EditLedMode, ui_.EditDigOutmode, ui_.EditEvalmode,
                             ui_.EditExteach, ui_.EditTrigger})
-        connect(ring, &QComboBox::activated, this, [this] {
-            if (applyModeCascade) applyModeCascade();
-        });
-    connect(ui_.EditMaxVecNo, &QSpinBox::editingFinished, this, [this] {
-        if (applyModeCascade) applyModeCascade();
-    });
+        connect(ring, &QComboBox::activated, this, &ParameterControls::ApplyModeCascade);
+    connect(ui_.EditMaxVecNo, &QSpinBox::editingFinished, this,
+            &ParameterControls::ApplyModeCascade);
 }
 
 void ParameterControls::ControlsToParameterSet() {
-    ParameterScalars& s = record_.scalars;
-    s.power = static_cast<uint16_t>(ui_.SlidePower->value());
-    ReadRing(ui_.EditPmode, s.powerMode);
-    s.average = static_cast<uint16_t>(ui_.EditAverage->value());
-    ReadRing(ui_.EditEvalmode, s.evaluationMode);
-    s.holdFail = CellWord(ui_.EditGridHold, 0, 0);
-    s.intlim = static_cast<uint16_t>(ui_.EditIntlim->value());
-    s.maxVecNo = static_cast<uint16_t>(ui_.EditMaxVecNo->value());
-    ReadRing(ui_.EditDigOutmode, s.digitalOutmode);
-    ReadRing(ui_.EditTrigger, s.trigger);
-    ReadRing(ui_.EditExteach, s.externTeach);
-    ReadRing(ui_.EditCalcmode, s.calculationMode);
-    s.dynwinLo = static_cast<uint16_t>(ui_.EditDynWinLo->value());
-    s.dynwinHi = static_cast<uint16_t>(ui_.EditDynWinHi->value());
-    s.colorGroup = ui_.EditColorGroups->isChecked() ? 1 : 0;
-    ReadRing(ui_.EditLedMode, s.ledMode);
-    ReadRing(ui_.EditGain, s.gain);
-    s.integral = static_cast<uint16_t>(ui_.EditIntegral->value());
-    s.powerExtern = static_cast<uint16_t>(ui_.EditPowerExtern->value());
+    for (const ScalarBinding& b : bindings_) ReadControl(b.control, record_.scalars.*b.field);
     for (int r = 0; r < TEACH_ROWS; ++r) {
         TeachVector& row = record_.table[r];
         row.group = CellWord(ui_.EditGridGroups, r, 0);
@@ -86,41 +112,15 @@ void ParameterControls::ControlsToParameterSet() {
 }
 
 void ParameterControls::ReadModeFields() {
-    ParameterScalars& s = record_.scalars;
-    ReadRing(ui_.EditPmode, s.powerMode);
-    ReadRing(ui_.EditLedMode, s.ledMode);
-    ReadRing(ui_.EditExteach, s.externTeach);
-    ReadRing(ui_.EditCalcmode, s.calculationMode);
-    ReadRing(ui_.EditEvalmode, s.evaluationMode);
-    ReadRing(ui_.EditTrigger, s.trigger);
-    ReadRing(ui_.EditDigOutmode, s.digitalOutmode);
-    s.colorGroup = ui_.EditColorGroups->isChecked() ? 1 : 0;
-    s.maxVecNo = static_cast<uint16_t>(ui_.EditMaxVecNo->value());
+    for (const ScalarBinding& b : bindings_)
+        if (b.modeControl) ReadControl(b.control, record_.scalars.*b.field);
 }
 
 void ParameterControls::ParameterSetToControls() {
-    const ParameterScalars& s = record_.scalars;
-    // The trigger list depends on EXTERN TEACH: complete it before TRIGGER is set.
-    SetRing(ui_.EditExteach, s.externTeach);
-    UpdateTriggerList();
-    ui_.SlidePower->setValue(s.power);
-    SetRing(ui_.EditPmode, s.powerMode);
-    ui_.EditAverage->setValue(s.average);
-    SetRing(ui_.EditEvalmode, s.evaluationMode);
-    SetCellWord(ui_.EditGridHold, 0, 0, s.holdFail);
-    ui_.EditIntlim->setValue(s.intlim);
-    ui_.EditMaxVecNo->setValue(s.maxVecNo);
-    SetRing(ui_.EditDigOutmode, s.digitalOutmode);
-    SetRing(ui_.EditTrigger, s.trigger);
-    SetRing(ui_.EditExteach, s.externTeach);
-    SetRing(ui_.EditCalcmode, s.calculationMode);
-    ui_.EditDynWinLo->setValue(s.dynwinLo);
-    ui_.EditDynWinHi->setValue(s.dynwinHi);
-    ui_.EditColorGroups->setChecked(s.colorGroup != 0);
-    SetRing(ui_.EditLedMode, s.ledMode);
-    SetRing(ui_.EditGain, s.gain);
-    ui_.EditIntegral->setValue(s.integral);
-    ui_.EditPowerExtern->setValue(s.powerExtern);
+    for (const ScalarBinding& b : bindings_) {
+        WriteControl(b.control, record_.scalars.*b.field);
+        if (b.control == ui_.EditExteach) UpdateTriggerList();
+    }
     for (int r = 0; r < TEACH_ROWS; ++r) {
         SetCellWord(ui_.EditGridGroups, r, 0, record_.table[r].group);
         SetCellWord(ui_.EditGridHold, r + 1, 0, record_.table[r].hold);
@@ -145,6 +145,17 @@ void ParameterControls::UpdateTriggerList() {
     while (ring->count() > 2) ring->removeItem(ring->count() - 1);
 }
 
+void ParameterControls::ApplyModeCascade() {
+    ReadModeFields();
+    UpdateTriggerList();
+}
+
+void ParameterControls::ParametersArrived() {
+    ParameterSetToControls();
+    ApplyModeCascade();
+    emit TaughtColoursChanged();
+}
+
 void ParameterControls::OnCalculationModeCommitted() {
     const int oldMode = record_.scalars.calculationMode;
     ControlsToParameterSet();
@@ -153,7 +164,7 @@ void ParameterControls::OnCalculationModeCommitted() {
         ConvertTeachVectors(record_.table, oldMode, newMode);
         TeachTableToGrid();
     }
-    if (applyModeCascade) applyModeCascade();
+    ApplyModeCascade();
     ControlsToParameterSet();
-    if (redrawTaughtColours) redrawTaughtColours();
+    emit TaughtColoursChanged();
 }

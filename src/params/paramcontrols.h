@@ -4,10 +4,19 @@
 // ParameterSet.
 
 #include <QObject>
-#include <functional>
+#include <vector>
 
-#include "params/parameterset.h"
+#include "core/parameterset.h"
 #include "ui/panels.h"
+
+// One scalar of the record and the control that shows it.
+struct ScalarBinding {
+    uint16_t ParameterScalars::*field;
+    // A ring, spin box, slider or switch; the HOLD grid stands for HOLD FAIL (its row 0).
+    QWidget* control;
+    // Mode controls go into the record as soon as they change (ReadModeFields).
+    bool modeControl;
+};
 
 class ParameterControls : public QObject {
     Q_OBJECT
@@ -21,11 +30,15 @@ class ParameterControls : public QObject {
     void ReadModeFields();
     // The TRIGGER ring offers EXT1 to PARA only while EXTERN TEACH is OFF.
     void UpdateTriggerList();
-
     // Runs after a committed mode change and after parameters were read.
-    std::function<void()> applyModeCascade;
-    // Redraws the taught colours in the colour-space graphs.
-    std::function<void()> redrawTaughtColours;
+    void ApplyModeCascade();
+    // Parameters arrived from the sensor or a file: the controls, the cascade and the
+    // taught colours follow the record.
+    void ParametersArrived();
+
+  signals:
+    // The teach table or the calculation mode changed: the graphs redraw the taught colours.
+    void TaughtColoursChanged();
 
   private:
     void OnCalculationModeCommitted();
@@ -33,4 +46,5 @@ class ParameterControls : public QObject {
 
     Ui::MAINP& ui_;
     ParameterSet& record_;
+    std::vector<ScalarBinding> bindings_;
 };

@@ -160,10 +160,7 @@ void ParameterFile::ReadParameterFile() {
                 "Following teach vectors could not be read \nand where set to default value:\n\n" +
                     gaps.rows);
     }
-    RefreshControls();
+    controls_.ParametersArrived();
 }
 
-void ParameterFile::RefreshControls() {
-    controls_.ParameterSetToControls();
-    if (afterRead) afterRead();
-}
+

@@ -3,10 +3,9 @@
 // when FILE is selected.
 
 #include <QString>
-#include <functional>
 
 #include "params/ini.h"
-#include "params/parameterset.h"
+#include "core/parameterset.h"
 
 class Platform;
 class ParameterControls;
@@ -30,14 +29,10 @@ class ParameterFile {
     void WriteParameterFile();
     void ReadParameterFile();
 
-    // After every read: the cascade and the redraw of the graphs.
-    std::function<void()> afterRead;
-
   private:
     // The dialog; an empty path when no usable file was chosen (already reported).
     QString ChooseFile(bool forWriting);
     bool HeaderAccepted(const IniText& ini);
-    void RefreshControls();
 
     Platform& platform_;
     ParameterControls& controls_;

@@ -2,13 +2,10 @@
 
 #include <QTableWidget>
 
+#include "ui/grid.h"
 #include "ui/platform.h"
 
 namespace {
-
-const uint32_t PALETTE[15] = {0xFF0000, 0x80FF00, 0x0000FF, 0x000000, 0xFF80C0,
-                              0xFFFF00, 0x808000, 0x800080, 0x80FFFF, 0xFF0080,
-                              0x400080, 0xFF00FF, 0x008000, 0x408080, 0x800000};
 
 void PaintCell(QTableWidget* table, int row, int column, uint32_t color) {
     QTableWidgetItem* cell = table->item(row, column);
@@ -21,14 +18,6 @@ void PaintCell(QTableWidget* table, int row, int column, uint32_t color) {
 }
 
 }  // namespace
-
-uint32_t DefaultRowColor(int row) { return PALETTE[row % 15]; }
-
-RowColors DefaultRowColors() {
-    RowColors colors;
-    for (int r = 0; r < TEACH_ROWS; ++r) colors[r] = DefaultRowColor(r);
-    return colors;
-}
 
 QString TableAttributeSection(int row) { return QString("TABLE ATTR OF TEACH VECTOR %1").arg(row); }
 
@@ -58,7 +47,11 @@ QStringList ReadTableAttributeValues(const IniText& ini, RowColors& colors, QStr
 }
 
 TableAttributes::TableAttributes(Panels& panels, Platform& platform)
-    : panels_(panels), platform_(platform) {}
+    : panels_(panels), platform_(platform) {
+    // The files keep 99 characters of a row's text: the editor takes no more.
+    QTableWidget* table = panels_.mainUi.GridSpecification;
+    table->setItemDelegateForColumn(0, new TextDelegate(ROW_SPECIFICATION_CHARS, table));
+}
 
 QStringList TableAttributes::Specifications() const {
     QStringList specs;

@@ -9,17 +9,14 @@
 #include <cstdint>
 
 #include "params/ini.h"
-#include "params/parameterset.h"
+#include "core/parameterset.h"
+#include "core/rowcolors.h"
 #include "ui/panels.h"
 
 class Platform;
 
-using RowColors = std::array<uint32_t, TEACH_ROWS>;  // 0xRRGGBB per teach row
 constexpr int ROW_SPECIFICATION_CHARS = 99;
 
-// Row r defaults to entry r mod 15 of the palette.
-uint32_t DefaultRowColor(int row);
-RowColors DefaultRowColors();
 QString TableAttributeSection(int row);
 
 // The 31 row sections, colour and text of each row.

@@ -1,10 +1,9 @@
 #include "params/transfer.h"
 
-#include <algorithm>
-
-#include "app/flags.h"
+#include "core/flags.h"
 #include "link/link.h"
 #include "params/paramcontrols.h"
+#include "params/paramfile.h"
 
 void ReportSensorCount(SensorLink& link, const QString& memoryText) {
     if (link.answer.param != 0)
@@ -12,49 +11,44 @@ void ReportSensorCount(SensorLink& link, const QString& memoryText) {
 }
 
 ParameterTransfer::ParameterTransfer(SensorLink& link, ProgramFlags& flags, ParameterSet& record,
-                                     ParameterControls& controls)
-    : link_(link), flags_(flags), record_(record), controls_(controls) {}
+                                     ParameterControls& controls, ParameterFile& file)
+    : link_(link), flags_(flags), record_(record), controls_(controls), file_(file) {}
 
-bool ParameterTransfer::SendBlock(uint16_t param, const uint16_t* words, int count) {
-    std::copy_n(words, count, link_.buffers.payloadWords);
-    const int bytes = BuildFrame(link_.buffers, ORDER_SEND_PARAMETERS, count, param,
-                                 static_cast<uint16_t>(2 * count));
-    if (link_.Transact(bytes) != 1) return false;
+bool ParameterTransfer::SendBlock(uint16_t param, std::span<const uint16_t> words) {
+    if (!link_.Request({.order = ORDER_SEND_PARAMETERS, .param = param, .words = words}))
+        return false;
     ReportSensorCount(link_, TransferTexts::RAM_COUNT);
     return true;
 }
 
 void ParameterTransfer::SendParameters() {
     flags_.sendPending = false;
-    if (flags_.memorySelect == MEMORY_FILE) {
-        if (writeParameterFile) writeParameterFile();
+    if (flags_.memorySelect == MemorySelect::File) {
+        file_.WriteParameterFile();
         return;
     }
     controls_.ControlsToParameterSet();
     const int s = flags_.parameterSetIndex;
-    if (!SendBlock(static_cast<uint16_t>(s), ScalarWords(record_.scalars).data(), SCALAR_WORDS))
-        return;
-    if (!SendBlock(TableBlockParam(s), TableWords(record_.table).data(), TABLE_WORDS)) return;
-    if (flags_.memorySelect == MEMORY_EEPROM)
-        link_.Transact(BuildFrame(link_.buffers, ORDER_SAVE_EEPROM, 0, 0, 0));
+    if (!SendBlock(static_cast<uint16_t>(s), ScalarWords(record_.scalars))) return;
+    if (!SendBlock(TableBlockParam(s), TableWords(record_.table))) return;
+    if (flags_.memorySelect == MemorySelect::Eeprom) link_.Request({.order = ORDER_SAVE_EEPROM});
 }
 
 bool ParameterTransfer::ReadBlock(uint16_t param, int bytes) {
-    if (link_.Transact(BuildFrame(link_.buffers, ORDER_GET_PARAMETERS, 0, param, 0)) != 1)
-        return false;
-    if (!link_.RequireAnswerLength(bytes)) return false;
-    link_.CopyToPayloadWords();
-    return true;
+    return link_.Request({.order = ORDER_GET_PARAMETERS,
+                          .param = param,
+                          .answerBytes = bytes,
+                          .copy = AnswerCopy::PayloadWords});
 }
 
 void ParameterTransfer::GetParameters() {
     flags_.getPending = false;
-    if (flags_.memorySelect == MEMORY_FILE) {
-        if (readParameterFile) readParameterFile();
+    if (flags_.memorySelect == MemorySelect::File) {
+        file_.ReadParameterFile();
         return;
     }
-    if (flags_.memorySelect == MEMORY_EEPROM) {
-        if (link_.Transact(BuildFrame(link_.buffers, ORDER_LOAD_EEPROM, 0, 0, 0)) != 1) return;
+    if (flags_.memorySelect == MemorySelect::Eeprom) {
+        if (!link_.Request({.order = ORDER_LOAD_EEPROM})) return;
         ReportSensorCount(link_, TransferTexts::EEPROM_COUNT);
     }
     const int s = flags_.parameterSetIndex;
@@ -62,7 +56,5 @@ void ParameterTransfer::GetParameters() {
     SetScalarWords(record_.scalars, link_.buffers.payloadWords);
     if (!ReadBlock(TableBlockParam(s), TABLE_BLOCK_BYTES)) return;
     SetTableWords(record_.table, link_.buffers.payloadWords);
-    controls_.ParameterSetToControls();
-    if (controls_.applyModeCascade) controls_.applyModeCascade();
-    if (controls_.redrawTaughtColours) controls_.redrawTaughtColours();
+    controls_.ParametersArrived();
 }

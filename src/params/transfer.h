@@ -2,13 +2,14 @@
 // SEND and GET: the two parameter blocks to and from the sensor's RAM or EEPROM.
 
 #include <QString>
-#include <functional>
+#include <span>
 
-#include "params/parameterset.h"
+#include "core/parameterset.h"
 
 struct ProgramFlags;
 class SensorLink;
 class ParameterControls;
+class ParameterFile;
 
 namespace TransferTexts {
 inline const QString RAM_COUNT =
@@ -24,18 +25,14 @@ void ReportSensorCount(SensorLink& link, const QString& memoryText);
 class ParameterTransfer {
   public:
     ParameterTransfer(SensorLink& link, ProgramFlags& flags, ParameterSet& record,
-                      ParameterControls& controls);
+                      ParameterControls& controls, ParameterFile& file);
 
     void SendParameters();
     void GetParameters();
 
-    // The parameter file, for memory FILE.
-    std::function<void()> writeParameterFile;
-    std::function<void()> readParameterFile;
-
   private:
     // Sends one block from the record; false when the transaction failed.
-    bool SendBlock(uint16_t param, const uint16_t* words, int count);
+    bool SendBlock(uint16_t param, std::span<const uint16_t> words);
     // Reads one block into the payload-words buffer; false when it failed or was short.
     bool ReadBlock(uint16_t param, int bytes);
 
@@ -43,4 +40,5 @@ class ParameterTransfer {
     ProgramFlags& flags_;
     ParameterSet& record_;
     ParameterControls& controls_;
+    ParameterFile& file_;
 };

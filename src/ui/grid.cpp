@@ -1,11 +1,20 @@
 #include "ui/grid.h"
 
+#include <QLineEdit>
 #include <QSpinBox>
 
 QWidget* WordDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                     const QModelIndex&) const {
     auto* editor = new QSpinBox(parent);
     editor->setRange(0, 65535);
+    editor->setFrame(false);
+    return editor;
+}
+
+QWidget* TextDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                    const QModelIndex&) const {
+    auto* editor = new QLineEdit(parent);
+    editor->setMaxLength(maxChars_);
     editor->setFrame(false);
     return editor;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A parameter set with a different value in every word, for round trips.
 
-#include "params/parameterset.h"
+#include "core/parameterset.h"
 
 inline ParameterSet SampleParameters() {
     ParameterSet set{};

@@ -1,38 +1,68 @@
-#include "link/commpage.h"
+#include "app/commpage.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextCursor>
 
-#include "app/flags.h"
+#include "core/buttons.h"
+#include "core/flags.h"
 #include "link/iphistory.h"
+#include "params/transfer.h"
 
 constexpr int COM_PORT_COUNT = 32;
 
+CommunicationReport::CommunicationReport(Panels& panels)
+    : ui_(panels.mainUi), data_(panels.datap.ui) {}
+
+void CommunicationReport::ShowStatus(const QString& text) { data_.DispStatus->setText(text); }
+
+void CommunicationReport::AppendLog(const QString& text) {
+    QPlainTextEdit* log = ui_.TextCommunicationLog;
+    QTextCursor end(log->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(text);
+    log->verticalScrollBar()->setValue(log->verticalScrollBar()->maximum());
+}
+
+void CommunicationReport::DimLinkButtons() { SetLinkButtonsEnabled(false); }
+
+void CommunicationReport::SetLinkButtonsEnabled(bool enabled) {
+    ui_.ButtonAccept->setEnabled(enabled);
+    ui_.ButtonGenHwInfoFile->setEnabled(enabled);
+    ui_.ButtonChangeBaudrate->setEnabled(enabled);
+}
+
+void CommunicationReport::ShowCommunicationPage() {
+    ui_.TabMain1->setCurrentIndex(PAGE_COMMUNICATION);
+}
+
 CommunicationPage::CommunicationPage(Panels& panels, SensorLink& link, ProgramFlags& flags,
-                                     QString programDir, DimFn setButtonsDimmed)
+                                     CommunicationReport& report, CommandButtons& buttons,
+                                     ParameterTransfer& transfer, QString programDir)
     : ui_(panels.mainUi),
       data_(panels.datap.ui),
       link_(link),
       flags_(flags),
-      programDir_(std::move(programDir)),
-      setButtonsDimmed_(std::move(setButtonsDimmed)) {
-    link_.SetReporter(this);
+      report_(report),
+      buttons_(buttons),
+      transfer_(transfer),
+      programDir_(std::move(programDir)) {
     RefreshComPortList();
     ui_.StringIpAdress->setStyleSheet("QComboBox { selection-background-color: #E0E0E0; }");
 
+    const auto dimLinkButtons = [this] { report_.DimLinkButtons(); };
     connect(ui_.ButtonTryToConnect, &QPushButton::clicked, this,
             &CommunicationPage::OnButtonTryToConnect);
     connect(ui_.ButtonAccept, &QPushButton::clicked, this, &CommunicationPage::Accepted);
     connect(ui_.ButtonChangeBaudrate, &QPushButton::clicked, this,
             &CommunicationPage::OnButtonChangeBaudrate);
-    connect(ui_.EditCommunicationProtocol, &QComboBox::activated, this, [this] {
+    connect(ui_.EditCommunicationProtocol, &QComboBox::activated, this, [=, this] {
         ApplyProtocolSwitch();
-        DimLinkButtons();
+        dimLinkButtons();
     });
-    connect(ui_.EditSelectComPort, &QComboBox::activated, this, &CommunicationPage::DimLinkButtons);
+    connect(ui_.EditSelectComPort, &QComboBox::activated, this, dimLinkButtons);
     connect(ui_.EditSelectBaudrate, &QComboBox::activated, this,
             [this] { ui_.ButtonAccept->setEnabled(false); });
     connect(ui_.StringIpAdress->lineEdit(), &QLineEdit::editingFinished, this,
@@ -42,29 +72,7 @@ CommunicationPage::CommunicationPage(Panels& panels, SensorLink& link, ProgramFl
     connect(ui_.StringPortNumber, &QLineEdit::editingFinished, this,
             [this] { ui_.ButtonAccept->setEnabled(false); });
     data_.DispStatus->installEventFilter(this);
-    SetLinkButtonsEnabled(false);
-}
-
-void CommunicationPage::ShowStatus(const QString& text) { data_.DispStatus->setText(text); }
-
-void CommunicationPage::AppendLog(const QString& text) {
-    QPlainTextEdit* log = ui_.TextCommunicationLog;
-    QTextCursor end(log->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(text);
-    log->verticalScrollBar()->setValue(log->verticalScrollBar()->maximum());
-}
-
-void CommunicationPage::DimLinkButtons() { SetLinkButtonsEnabled(false); }
-
-void CommunicationPage::SetLinkButtonsEnabled(bool enabled) {
-    ui_.ButtonAccept->setEnabled(enabled);
-    ui_.ButtonGenHwInfoFile->setEnabled(enabled);
-    ui_.ButtonChangeBaudrate->setEnabled(enabled);
-}
-
-void CommunicationPage::ShowCommunicationPage() {
-    ui_.TabMain1->setCurrentIndex(PAGE_COMMUNICATION);
+    report_.DimLinkButtons();
 }
 
 void CommunicationPage::ApplyProtocolSwitch() {
@@ -78,18 +86,24 @@ void CommunicationPage::ApplyProtocolSwitch() {
     ui_.FormLink->setRowVisible(ui_.StringPortNumber, !serial);
 }
 
+namespace {
+
+void AddComPort(QComboBox* box, int n, const QString& programDir) {
+    const QString device = ComPortDevice(n, programDir);
+    const QString target = QFileInfo(device).symLinkTarget();
+    box->addItem(QString("COM%1   %2").arg(n).arg(target.isEmpty() ? device : target), n);
+}
+
+}  // namespace
+
 void CommunicationPage::RefreshComPortList() {
     QComboBox* box = ui_.EditSelectComPort;
-    const int selected = box->currentIndex() < 0 ? 0 : box->currentIndex();
+    const int selected = box->currentIndex() < 0 ? 1 : box->currentData().toInt();
     box->clear();
-    for (int n = 1; n <= COM_PORT_COUNT; ++n) {
-        const QString device = ComPortDevice(n, programDir_);
-        const QString target = QFileInfo(device).symLinkTarget();
-        QString item = QString("COM%1   %2").arg(n).arg(device);
-        if (!target.isEmpty()) item = QString("COM%1   %2").arg(n).arg(target);
-        box->addItem(item, n);
-    }
-    box->setCurrentIndex(selected);
+    for (int n = 1; n <= COM_PORT_COUNT; ++n) AddComPort(box, n, programDir_);
+    // A port number beyond the list (from the settings file) is the operator's: keep it.
+    if (box->findData(selected) < 0) AddComPort(box, selected, programDir_);
+    box->setCurrentIndex(box->findData(selected));
 }
 
 QStringList CommunicationPage::IpHistory() const {
@@ -133,8 +147,10 @@ LinkSettings CommunicationPage::PageSettings() const {
 void CommunicationPage::ShowLinkSettings(const LinkSettings& s) {
     ui_.EditCommunicationProtocol->setCurrentIndex(s.protocol == PROTOCOL_TCP ? PROTOCOL_TCP
                                                                               : PROTOCOL_RS232);
-    const int port = ui_.EditSelectComPort->findData(static_cast<int>(s.comPort));
-    ui_.EditSelectComPort->setCurrentIndex(port >= 0 ? port : 0);
+    QComboBox* ports = ui_.EditSelectComPort;
+    if (ports->findData(static_cast<int>(s.comPort)) < 0)
+        AddComPort(ports, s.comPort, programDir_);
+    ports->setCurrentIndex(ports->findData(static_cast<int>(s.comPort)));
     // An unknown rate index works as 115200, so the selector shows that.
     ui_.EditSelectBaudrate->setCurrentIndex(s.baudIndex < 5 ? s.baudIndex : 4);
     ui_.StringIpAdress->setCurrentText(s.ipAddress);
@@ -144,63 +160,59 @@ void CommunicationPage::ShowLinkSettings(const LinkSettings& s) {
 
 void CommunicationPage::TryToConnect() {
     link_.CloseComPort();
-    ShowStatus("TRY TO CONNECT!");
-    AppendLog("TRY TO CONNECT!\n");
+    report_.ShowStatus("TRY TO CONNECT!");
+    report_.AppendLog("TRY TO CONNECT!\n");
     link_.settings = PageSettings();
-    QCoreApplication::processEvents();
+    QApplication::processEvents();
     const LinkSettings& s = link_.settings;
     data_.DispComPort->setText(QString("COM%1").arg(s.comPort));
     data_.DispIpAdress->setText(s.ipAddress);
     const bool serial = s.protocol == PROTOCOL_RS232;
     data_.DispComPort->setVisible(serial);
     data_.DispIpAdress->setVisible(!serial);
-    if (serial)
-        link_.OpenComPort();
-    else
-        link_.ConnectTcp();
-    if (link_.lastOpenStatus >= 0) IdentifySensor();
+    // A TCP connect can take seconds: show that the program is busy, not hung.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool open = serial ? link_.OpenComPort() : link_.ConnectTcp();
+    QApplication::restoreOverrideCursor();
+    if (open) IdentifySensor();
 }
 
 void CommunicationPage::IdentifySensor() {
-    const int count = BuildFrame(link_.buffers, ORDER_GET_FIRMWARE, 0, 0, 0);
-    if (link_.Transact(count) != 1) return;
+    if (!link_.Request({.order = ORDER_GET_FIRMWARE})) return;
     const uint8_t* text = link_.buffers.receive + HEADER_BYTES;
     const int limit = std::min<int>(link_.answer.length, FIRMWARE_ID_CHARS);
     int length = 0;
     while (length < limit && text[length] != 0) ++length;
     link_.firmwareId = QString::fromLatin1(reinterpret_cast<const char*>(text), length);
-    ShowStatus(link_.firmwareId);
-    AppendLog(link_.firmwareId + "\n\n");
+    report_.ShowStatus(link_.firmwareId);
+    report_.AppendLog(link_.firmwareId + "\n\n");
     flags_.linkOk = true;
-    if (afterIdentify) afterIdentify();
-    if (flags_.linkOk) SetLinkButtonsEnabled(true);
+    transfer_.GetParameters();
+    if (flags_.linkOk) report_.SetLinkButtonsEnabled(true);
 }
 
 void CommunicationPage::ChangeBaudrate() {
     const int baudIndex = ui_.EditSelectBaudrate->currentIndex();
-    AppendLog("TRY TO CHANGE BAUDRATE!\n");
-    const int count =
-        BuildFrame(link_.buffers, ORDER_SET_BAUDRATE, 0, static_cast<uint16_t>(baudIndex), 0);
-    if (link_.Transact(count) != 1) return;
-    AppendLog("SUCCESS!\n");
+    report_.AppendLog("TRY TO CHANGE BAUDRATE!\n");
+    if (!link_.Request({.order = ORDER_SET_BAUDRATE, .param = static_cast<uint16_t>(baudIndex)}))
+        return;
+    report_.AppendLog("SUCCESS!\n");
     link_.settings.baudIndex = static_cast<uint16_t>(baudIndex);
     link_.OpenComPort();
     flags_.linkOk = true;
     TryToConnect();
-    if (flags_.linkOk) AppendLog("ATTENTION!!!   CONFIRM NEW BAUDRATE WITH EEPROM AND SEND!\n\n");
+    if (flags_.linkOk) report_.AppendLog("ATTENTION!!!   CONFIRM NEW BAUDRATE WITH EEPROM AND SEND!\n\n");
 }
 
 void CommunicationPage::OnButtonTryToConnect() {
-    setButtonsDimmed_(0, 1);
+    const ButtonsDimmed dimmed(buttons_, DimMode::Transfer);
     TryToConnect();
-    setButtonsDimmed_(0, 0);
 }
 
 void CommunicationPage::OnButtonChangeBaudrate() {
-    setButtonsDimmed_(0, 1);
-    DimLinkButtons();
+    const ButtonsDimmed dimmed(buttons_, DimMode::Transfer);
+    report_.DimLinkButtons();
     ChangeBaudrate();
-    setButtonsDimmed_(0, 0);
 }
 
 bool CommunicationPage::eventFilter(QObject* watched, QEvent* event) {

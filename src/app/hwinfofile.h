@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "core/calibrationvalues.h"
 #include "ui/panels.h"
 
 struct ProgramFlags;
@@ -23,7 +24,7 @@ class HardwareInfoFile {
   public:
     HardwareInfoFile(SensorLink& link, ProgramFlags& flags, Platform& platform,
                      ParameterTransfer& transfer, ParameterControls& controls, ParameterSet& record,
-                     Ui::MAINP& ui, QString& rememberedPath);
+                     CalibrationValues& calibration, Ui::MAINP& ui, QString& rememberedPath);
 
     void WriteHardwareInfoFile();
 
@@ -38,6 +39,7 @@ class HardwareInfoFile {
     ParameterTransfer& transfer_;
     ParameterControls& controls_;
     ParameterSet& record_;
+    CalibrationValues& calibration_;
     Ui::MAINP& ui_;
     QString& rememberedPath_;
 };

@@ -1,4 +1,4 @@
-#include "live/measurement.h"
+#include "core/measurement.h"
 
 #include <algorithm>
 

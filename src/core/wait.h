@@ -6,5 +6,9 @@
 
 #include <functional>
 
-// Returns true when done() held before `seconds` had passed.
+// For waits that last until a trigger, a stop or a failure.
+constexpr double WAIT_FOREVER = -1.0;
+
+// Returns true when done() held before `seconds` had passed (never expires with
+// WAIT_FOREVER).
 bool WaitUntil(const std::function<bool()>& done, double seconds);

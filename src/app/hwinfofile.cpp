@@ -1,9 +1,9 @@
-#include "params/hwinfofile.h"
+#include "app/hwinfofile.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/flags.h"
+#include "core/flags.h"
 #include "calib/calibration.h"
 #include "link/link.h"
 #include "params/paramcontrols.h"
@@ -21,31 +21,31 @@ QString HardwareDataString(const uint16_t* words) {
 
 HardwareInfoFile::HardwareInfoFile(SensorLink& link, ProgramFlags& flags, Platform& platform,
                                    ParameterTransfer& transfer, ParameterControls& controls,
-                                   ParameterSet& record, Ui::MAINP& ui, QString& rememberedPath)
+                                   ParameterSet& record, CalibrationValues& calibration,
+                                   Ui::MAINP& ui, QString& rememberedPath)
     : link_(link),
       flags_(flags),
       platform_(platform),
       transfer_(transfer),
       controls_(controls),
       record_(record),
+      calibration_(calibration),
       ui_(ui),
       rememberedPath_(rememberedPath) {}
 
 bool HardwareInfoFile::ReadFromSensor() {
     flags_.linkOk = true;  // from here on: no error has happened yet
-    const int memory = flags_.memorySelect;
-    flags_.memorySelect = MEMORY_RAM;
+    const MemorySelect memory = flags_.memorySelect;
+    flags_.memorySelect = MemorySelect::Ram;
     transfer_.GetParameters();
     flags_.memorySelect = memory;
     if (!flags_.linkOk) return false;
-    GetCalibration(link_, ui_);
-    if (!flags_.linkOk) return false;
-    const int count =
-        BuildFrame(link_.buffers, ORDER_GET_HARDWARE_INFO, 0, HARDWARE_INFO_ACCESS, 0);
-    if (link_.Transact(count) != 1 || !flags_.linkOk) return false;
-    if (!link_.RequireAnswerLength(2 * HARDWARE_WORDS)) return false;
-    link_.CopyToMeasurement();
-    return true;
+    if (!GetCalibration(link_, calibration_, ui_) || !flags_.linkOk) return false;
+    return link_.Request({.order = ORDER_GET_HARDWARE_INFO,
+                          .param = HARDWARE_INFO_ACCESS,
+                          .answerBytes = 2 * HARDWARE_WORDS,
+                          .copy = AnswerCopy::Measurement}) &&
+           flags_.linkOk;
 }
 
 void HardwareInfoFile::WriteHardwareInfoFile() {

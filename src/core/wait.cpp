@@ -1,4 +1,4 @@
-#include "ui/wait.h"
+#include "core/wait.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -7,7 +7,9 @@
 #include <algorithm>
 
 bool WaitUntil(const std::function<bool()>& done, double seconds) {
-    const QDeadlineTimer deadline(static_cast<qint64>(seconds * 1000.0), Qt::PreciseTimer);
+    const QDeadlineTimer deadline =
+        seconds < 0 ? QDeadlineTimer(QDeadlineTimer::Forever)
+                    : QDeadlineTimer(static_cast<qint64>(seconds * 1000.0), Qt::PreciseTimer);
     QTimer wake;  // guarantees a wake-up at the deadline when nothing else happens
     wake.setSingleShot(true);
     wake.setTimerType(Qt::PreciseTimer);
@@ -15,7 +17,7 @@ bool WaitUntil(const std::function<bool()>& done, double seconds) {
     while (!done()) {
         if (deadline.hasExpired()) return false;
         // Armed once, not on every wake-up: a byte-by-byte answer wakes the loop often.
-        if (!wake.isActive())
+        if (!wake.isActive() && !deadline.isForever())
             wake.start(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())));
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }

@@ -1,4 +1,4 @@
-#include "params/parameterset.h"
+#include "core/parameterset.h"
 
 #include <cstring>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "ui/termination.h"
+#include "core/termination.h"
 
 #include <unistd.h>
 

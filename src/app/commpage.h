@@ -3,41 +3,48 @@
 // changing its baud rate, and the link's reports on the status line and in the log.
 
 #include <QObject>
-#include <functional>
 
 #include "link/link.h"
 #include "ui/panels.h"
 
 struct ProgramFlags;
+class CommandButtons;
+class ParameterTransfer;
 
-class CommunicationPage : public QObject, public LinkReporter {
-    Q_OBJECT
+// Where the link's reports appear: the status line, the communication log, the link
+// buttons and the communication page itself.
+class CommunicationReport : public LinkReporter {
   public:
-    using DimFn = std::function<void(int goMode, int dimmed)>;
-    CommunicationPage(Panels& panels, SensorLink& link, ProgramFlags& flags, QString programDir,
-                      DimFn setButtonsDimmed);
-
-    // LinkReporter
+    explicit CommunicationReport(Panels& panels);
     void ShowStatus(const QString& text) override;
     void AppendLog(const QString& text) override;
     void DimLinkButtons() override;
     void ShowCommunicationPage() override;
+    void SetLinkButtonsEnabled(bool enabled);
+
+  private:
+    Ui::MAINP& ui_;
+    Ui::DATAP& data_;
+};
+
+class CommunicationPage : public QObject {
+    Q_OBJECT
+  public:
+    CommunicationPage(Panels& panels, SensorLink& link, ProgramFlags& flags,
+                      CommunicationReport& report, CommandButtons& buttons,
+                      ParameterTransfer& transfer, QString programDir);
 
     void TryToConnect();
     void IdentifySensor();
     void ChangeBaudrate();
     void ApplyProtocolSwitch();
-    // Lists COM 1..n with the device each resolves to.
+    // Lists COM 1..32, and a higher number in use, with the device each resolves to.
     void RefreshComPortList();
     QStringList IpHistory() const;
     void SetIpHistory(const QStringList& history);
     // The link settings as they stand on the page, and the page set to given ones.
     LinkSettings PageSettings() const;
     void ShowLinkSettings(const LinkSettings& settings);
-
-    // Runs after a successful identification, before the link buttons come back
-    // (reading the sensor's parameters).
-    std::function<void()> afterIdentify;
 
   signals:
     // The accept button was pressed: settings are final, go to the parameter page.
@@ -47,7 +54,6 @@ class CommunicationPage : public QObject, public LinkReporter {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void SetLinkButtonsEnabled(bool enabled);
     void CommitIpAddress();
     void OnButtonTryToConnect();
     void OnButtonChangeBaudrate();
@@ -56,6 +62,8 @@ class CommunicationPage : public QObject, public LinkReporter {
     Ui::DATAP& data_;
     SensorLink& link_;
     ProgramFlags& flags_;
+    CommunicationReport& report_;
+    CommandButtons& buttons_;
+    ParameterTransfer& transfer_;
     QString programDir_;
-    DimFn setButtonsDimmed_;
 };
