@@ -20,8 +20,23 @@ Endpoint::Endpoint(SimSensor& sensor, SimConfig config, QObject* parent)
 }
 
 void Endpoint::Receive(const QByteArray& bytes) {
+    if (closed_) return;
     assembler_.Append(bytes);
-    while (auto request = assembler_.Next()) Answer(*request);
+    while (!closed_) {
+        auto request = assembler_.Next();
+        if (!request) break;
+        Answer(*request);
+    }
+}
+
+void Endpoint::Close() {
+    // Without a way to close (the serial line) the fault leaves the answers alone.
+    if (!close) return;
+    closed_ = true;
+    queue_.clear();
+    tick_.stop();
+    lineBusy_ = false;
+    close();
 }
 
 void Endpoint::Answer(const FrameAssembler::Request& request) {
@@ -30,7 +45,7 @@ void Endpoint::Answer(const FrameAssembler::Request& request) {
     const Reply reply = sensor_.Answer(request);
     const FaultKind fault = config_.faults->Next();
     if (fault == FaultKind::Close) {
-        if (close) close();
+        Close();
         return;
     }
     const QList<Piece> pieces = ApplyFault(fault, reply.bytes, config_.faultDelayMs);
@@ -39,7 +54,10 @@ void Endpoint::Answer(const FrameAssembler::Request& request) {
         at += piece.delayMs;
         queue_.push_back({piece.bytes, at, -1});
     }
-    if (!queue_.empty()) queue_.back().baudAfter = reply.newBaudIndex;
+    if (!queue_.empty()) {
+        queue_.back().baudAfter = reply.newBaudIndex;
+        queue_.back().closeAfter = fault == FaultKind::CloseAfter;
+    }
     if (!tick_.isActive()) tick_.start();
     Pump();
 }
@@ -70,8 +88,13 @@ void Endpoint::Pump() {
         chunk.bytes.remove(0, n);
         if (!chunk.bytes.isEmpty()) continue;
         const int baud = chunk.baudAfter;
+        const bool closeAfter = chunk.closeAfter;
         queue_.pop_front();
         if (baud >= 0 && switchBaud) switchBaud(baud);
+        if (closeAfter && close) {
+            Close();
+            return;
+        }
         // A later piece starts the line afresh when its time comes.
         if (!queue_.empty() && queue_.front().notBeforeMs > now) lineBusy_ = false;
     }

@@ -37,7 +37,9 @@ class Endpoint : public QObject {
         QByteArray bytes;
         double notBeforeMs = 0;
         int baudAfter = -1;
+        bool closeAfter = false;
     };
+    void Close();
     void Answer(const FrameAssembler::Request& request);
     void LogRequest(const QByteArray& frame) const;
     void Pump();
@@ -49,6 +51,7 @@ class Endpoint : public QObject {
     QElapsedTimer clock_;
     QTimer tick_;
     double byteRate_ = 0;
+    bool closed_ = false;  // after a close fault: nothing more goes out
     bool lineBusy_ = false;
     double lineStartMs_ = 0;
     qint64 lineSent_ = 0;

@@ -4,8 +4,8 @@
 #include "protocol.h"
 
 QStringList FaultNames() {
-    return {"none",  "header-crc", "data-crc", "sync",   "error0", "error1",   "error2",
-            "empty", "split",      "delay",    "silent", "close",  "oversize", "count"};
+    return {"none",  "header-crc", "data-crc", "sync",  "error0",   "error1", "error2",     "empty",
+            "split", "delay",      "silent",   "close", "oversize", "count",  "close-after"};
 }
 
 bool ParseFault(const QString& name, FaultKind& kind) {
@@ -37,6 +37,7 @@ QList<Piece> ApplyFault(FaultKind kind, const QByteArray& answer, int delayMs) {
     const auto* bytes = reinterpret_cast<const uint8_t*>(answer.constData());
     switch (kind) {
         case FaultKind::None:
+        case FaultKind::CloseAfter:
             return {{answer}};
         case FaultKind::HeaderCrc: {
             QByteArray bad = answer;

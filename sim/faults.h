@@ -8,19 +8,20 @@
 
 enum class FaultKind {
     None,
-    HeaderCrc,  // header CRC wrong
-    DataCrc,    // payload CRC wrong, header consistent
-    Sync,       // header consistent but byte 0 is not the sync byte
-    Error0,     // error answer with code 0
-    Error1,     // error answer: unknown order
-    Error2,     // error answer: communication error on the control unit
-    Empty,      // a correct answer without its payload
-    Split,      // the answer in two pieces (5 bytes, then the rest) with a delay between
-    Delay,      // the whole answer after a delay
-    Silent,     // no answer at all
-    Close,      // the connection is closed instead of answering (TCP)
-    Oversize,   // a header announcing more payload than any frame can hold
-    Count,      // the answer reports 3 values set to default by the plausibility check
+    HeaderCrc,   // header CRC wrong
+    DataCrc,     // payload CRC wrong, header consistent
+    Sync,        // header consistent but byte 0 is not the sync byte
+    Error0,      // error answer with code 0
+    Error1,      // error answer: unknown order
+    Error2,      // error answer: communication error on the control unit
+    Empty,       // a correct answer without its payload
+    Split,       // the answer in two pieces (5 bytes, then the rest) with a delay between
+    Delay,       // the whole answer after a delay
+    Silent,      // no answer at all
+    Close,       // the connection is closed instead of answering (TCP)
+    Oversize,    // a header announcing more payload than any frame can hold
+    Count,       // the answer reports 3 values set to default by the plausibility check
+    CloseAfter,  // the correct answer, then the connection is closed (TCP; serial: as None)
 };
 
 // Names as used on the command line, in the order of FaultKind.
@@ -47,5 +48,5 @@ struct Piece {
 };
 
 // Applies a byte-level fault to a correct answer. Returns the pieces to send
-// (empty for Silent and Close).
+// (empty for Silent and Close). Closing after CloseAfter is up to the endpoint.
 QList<Piece> ApplyFault(FaultKind kind, const QByteArray& answer, int delayMs);

@@ -1,10 +1,10 @@
 #include "serialline.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <cerrno>
 #include <cstring>
 
@@ -30,6 +30,25 @@ speed_t SpeedOf(int baudIndex) {
 // 8N1: ten bits on the line per byte.
 double BytesPerSecond(int baudIndex) { return BaudRate(baudIndex) / 10.0; }
 
+bool IsSymlink(const QByteArray& path) {
+    struct stat st {};
+    return ::lstat(path.constData(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+// A link whose terminal is gone was left by a sensor that did not exit cleanly.
+bool IsDanglingSymlink(const QByteArray& path) {
+    struct stat st {};
+    return IsSymlink(path) && ::stat(path.constData(), &st) != 0 && errno == ENOENT;
+}
+
+// The link's target, empty when path is no symlink or cannot be read.
+QByteArray LinkTarget(const QByteArray& path) {
+    char target[4096];
+    const ssize_t n = ::readlink(path.constData(), target, sizeof target);
+    if (n <= 0 || n >= static_cast<ssize_t>(sizeof target)) return {};
+    return QByteArray(target, static_cast<int>(n));
+}
+
 }  // namespace
 
 SerialLine::SerialLine(SimSensor& sensor, SimConfig config) : endpoint_(sensor, config, this) {
@@ -42,7 +61,11 @@ SerialLine::SerialLine(SimSensor& sensor, SimConfig config) : endpoint_(sensor, 
 
 SerialLine::~SerialLine() {
     notifier_.reset();
-    if (!linkPath_.isEmpty()) QFile::remove(linkPath_);
+    // Only our own link goes: someone may have put something else there meanwhile.
+    if (!linkPath_.isEmpty()) {
+        const QByteArray link = linkPath_.toLocal8Bit();
+        if (LinkTarget(link) == slaveName_) ::unlink(link.constData());
+    }
     if (slave_ >= 0) ::close(slave_);
     if (master_ >= 0) ::close(master_);
 }
@@ -54,9 +77,15 @@ bool SerialLine::Open(const QString& linkPath, QString& error) {
         return false;
     }
     const char* slaveName = ptsname(master_);
-    slave_ = ::open(slaveName, O_RDWR | O_NOCTTY);
+    if (slaveName == nullptr) {
+        error = QString("cannot name the pseudo-terminal: %1").arg(std::strerror(errno));
+        return false;
+    }
+    slaveName_ = slaveName;
+    slave_ = ::open(slaveName_.constData(), O_RDWR | O_NOCTTY);
     if (slave_ < 0) {
-        error = QString("cannot open %1: %2").arg(slaveName, std::strerror(errno));
+        error = QString("cannot open %1: %2")
+                    .arg(QString::fromLocal8Bit(slaveName_), std::strerror(errno));
         return false;
     }
     termios t{};
@@ -64,9 +93,23 @@ bool SerialLine::Open(const QString& linkPath, QString& error) {
     cfmakeraw(&t);
     cfsetspeed(&t, SpeedOf(baudIndex_));
     tcsetattr(slave_, TCSANOW, &t);
-    QFile::remove(linkPath);
-    if (!QFile::link(QString::fromLocal8Bit(slaveName), linkPath)) {
-        error = QString("cannot create the link %1").arg(linkPath);
+    // symlink() never overwrites, so a link or file appearing meanwhile is not lost.
+    const QByteArray link = linkPath.toLocal8Bit();
+    int failure = ::symlink(slaveName_.constData(), link.constData()) == 0 ? 0 : errno;
+    if (failure == EEXIST && IsDanglingSymlink(link)) {
+        failure = ::unlink(link.constData()) == 0 || errno == ENOENT ? 0 : errno;
+        if (failure == 0)
+            failure = ::symlink(slaveName_.constData(), link.constData()) == 0 ? 0 : errno;
+    }
+    if (failure == EEXIST) {
+        error = QString(
+                    "%1 already exists (another simulated sensor running? remove it if it "
+                    "is stale)")
+                    .arg(linkPath);
+        return false;
+    }
+    if (failure != 0) {
+        error = QString("cannot create the link %1: %2").arg(linkPath, std::strerror(failure));
         return false;
     }
     linkPath_ = linkPath;

@@ -13,7 +13,8 @@ class SerialLine : public QObject {
   public:
     SerialLine(SimSensor& sensor, SimConfig config);
     ~SerialLine() override;
-    // Creates the terminal and the symlink; false with a message on failure.
+    // Creates the terminal and the symlink; false with a message on failure. Whatever
+    // already stands at linkPath is replaced only when it is a dangling symlink.
     bool Open(const QString& linkPath, QString& error);
 
   private:
@@ -22,7 +23,8 @@ class SerialLine : public QObject {
 
     Endpoint endpoint_;
     int master_ = -1;
-    int slave_ = -1;  // kept open so the master never sees a hang-up between programs
+    int slave_ = -1;        // kept open so the master never sees a hang-up between programs
+    QByteArray slaveName_;  // the link's target, to recognise our own link at exit
     QString linkPath_;
     int baudIndex_ = 4;
     std::unique_ptr<QSocketNotifier> notifier_;

@@ -1,6 +1,7 @@
 // The command bar on the real widgets: dimming, pending transfers, toggles, password.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QFile>
 #include <QLabel>
 #include <QTest>
@@ -152,6 +153,32 @@ TEST(CommandBar, TogglesKeepExactlyOneOn) {
     EXPECT_TRUE(m.SelectParaSet1->isChecked());
     m.SelectParaSet0->click();
     EXPECT_EQ(p.flags.parameterSetIndex, 0);
+}
+
+TEST(CommandBar, AssistiveTechnologyActionsActAsClicks) {
+    Rig rig;
+    Program& p = rig.program;
+    Ui::MAINP& m = p.panels.mainUi;
+    const auto act = [](QWidget* w, const QString& action) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        ASSERT_NE(a, nullptr);
+        ASSERT_NE(a->actionInterface(), nullptr);
+        ASSERT_TRUE(a->actionInterface()->actionNames().contains(action));
+        a->actionInterface()->doAction(action);
+    };
+    act(m.SelectMemFile, QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(p.flags.memorySelect, MemorySelect::File);
+    act(m.SelectParaSet1, QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(p.flags.parameterSetIndex, 1);
+    // Toggling the one that is on leaves exactly one on.
+    act(m.SelectMemFile, QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(m.SelectMemFile->isChecked());
+    EXPECT_EQ(p.flags.memorySelect, MemorySelect::File);
+
+    p.flags.goRunning = true;
+    act(m.ButtonStop, QAccessibleActionInterface::pressAction());
+    // A press is animated: the click lands a moment later.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !p.flags.goRunning; }, 2000));
 }
 
 TEST(Password, OnlyTheExactTextUncoversTheOffsetPage) {

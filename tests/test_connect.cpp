@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QApplication>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include "link/iphistory.h"
 #include "link/settings.h"
@@ -137,4 +140,53 @@ TEST(IpHistory, CommitOnThePageUpdatesTheList) {
         emit box->lineEdit()->editingFinished();
     }
     EXPECT_EQ(rig.program.comm.IpHistory(), (QStringList{"10.0.0.1", "10.0.0.2"}));
+}
+
+TEST(Connect, WaitCursorWhileConnecting) {
+    Rig rig;
+    rig.SelectTcp();
+    bool busy = false;
+    QTimer::singleShot(0, &rig.program, [&] {
+        busy = QApplication::overrideCursor() &&
+               QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    });
+    rig.program.comm.TryToConnect();
+    EXPECT_TRUE(busy);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(Connect, SerialConnectClosesAnEarlierTcpConnection) {
+    Rig rig({"--firmware", "FW"});
+    Program& p = rig.program;
+    rig.SelectTcp();
+    p.comm.TryToConnect();
+    ASSERT_TRUE(p.flags.tcpConnected);
+    rig.SelectSerial();
+    p.comm.TryToConnect();
+    EXPECT_FALSE(p.flags.tcpConnected);
+    ExpectConnected(rig, "FW");
+    QTest::qWait(100);
+    EXPECT_FALSE(rig.Log().contains(LinkTexts::SERVER_CLOSED));
+    EXPECT_TRUE(p.link.Request({.order = ORDER_GET_FIRMWARE}));
+}
+
+TEST(LinkTexts, OpenAndConnectCodesHaveTheirTexts) {
+    const std::pair<int, const char*> comCodes[] = {
+        {-1, "Unknown system error"}, {-2, "Invalid port number"}, {-3, "Port is not open"},
+        {-4, "Unknown I/0 error"},    {-6, "No serial port found"}, {-7, "Cannot open port"},
+        {-14, "Invalid Baudrate"},    {-99, "Timeout"},             {-5, "RS-232 error!"}};
+    for (auto [code, text] : comCodes) EXPECT_EQ(ComOpenErrorText(code), text) << code;
+    const std::pair<int, const char*> tcpCodes[] = {
+        {-1, "UnableToRegisterService"},     {-2, "UnableToEstablishConnection"},
+        {-3, "ExistingServer"},              {-4, "FailedToConnect"},
+        {-5, "ServerNotRegistered"},         {-6, "TooManyConversations"},
+        {-7, "ReadFailed"},                  {-8, "WriteFailed"},
+        {-9, "InvalidParameter"},            {-10, "OutOfMemory"},
+        {-11, "TimeOutError"},               {-12, "NoConnectionEstablished"},
+        {-13, "GeneralIOErr"},               {-14, "ConnectionClosed"},
+        {-15, "UnableToLoadWinsockDLL"},     {-16, "IncorrectWinsockDLLVersion"},
+        {-17, "NetworkSubsystemNotReady"},   {-18, "ConnectionsStillOpen"},
+        {-19, "DisconnectPending"},          {-20, "InfoNotAvailable"},
+        {-21, "Connection to server failed"}};
+    for (auto [code, text] : tcpCodes) EXPECT_EQ(TcpConnectErrorText(code), text) << code;
 }

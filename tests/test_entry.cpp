@@ -3,46 +3,59 @@
 
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
+#include <QTest>
+
+#include "support/sim_process.h"
 
 namespace {
 
-// A copy of the program in a directory of its own, so the settings it writes there
-// do not touch the build's.
-QString CopyProgram(const QTemporaryDir& dir) {
-    const QString copy = dir.filePath("chromik-scope");
+// A copy of the program in the simulated sensor's directory (inside the build tree),
+// so the settings it writes stay there and its COM1 is the simulated sensor, never a
+// real port of the machine.
+QString CopyProgram(const SimProcess& sim) {
+    const QString copy = sim.Dir() + "/chromik-scope";
     QFile::copy(PROGRAM_PATH, copy);
     QFile::setPermissions(copy, QFile::ReadOwner | QFile::ExeOwner);
     return copy;
 }
 
-}  // namespace
-
-TEST(Entry, WithoutADisplayTheProgramEndsWithMinusOne) {
-    QTemporaryDir dir;
-    QProcess program;
+QProcessEnvironment Environment(bool withDisplay) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.remove("QT_QPA_PLATFORM");
-    program.setProcessEnvironment(env);
-    program.start(CopyProgram(dir));
-    ASSERT_TRUE(program.waitForFinished(10000));
+    if (withDisplay) env.insert("QT_QPA_PLATFORM", "offscreen");
+    return env;
+}
+
+}  // namespace
+
+TEST(Entry, WithoutADisplayTheProgramEndsWithMinusOne) {
+    SimProcess sim({}, ENTRY_DIR);
+    QProcess program;
+    program.setProcessEnvironment(Environment(false));
+    program.start(CopyProgram(sim));
+    ASSERT_TRUE(program.waitForFinished(30000));
     EXPECT_EQ(static_cast<signed char>(program.exitCode()), -1);
 }
 
 TEST(Entry, StopFromOutsideSavesThePanelSettingsAndEndsWithZero) {
-    QTemporaryDir dir;
+    SimProcess sim({}, ENTRY_DIR);
+    ASSERT_TRUE(sim.Started());
     QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    program.setProcessEnvironment(env);
-    program.start(CopyProgram(dir));
+    program.setProcessEnvironment(Environment(true));
+    program.start(CopyProgram(sim));
     ASSERT_TRUE(program.waitForStarted(5000));
-    program.waitForFinished(1500);  // let it come up
+    // Up and running: it has connected and read the sensor's parameters.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QStringList requests = sim.Requests();
+            return requests.size() >= 3 && requests.first().startsWith("55 07");
+        },
+        60000));
     program.terminate();
-    ASSERT_TRUE(program.waitForFinished(15000));
+    ASSERT_TRUE(program.waitForFinished(30000));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0);
-    EXPECT_TRUE(QFile::exists(dir.filePath("PanelSettings.cfg")));
+    EXPECT_TRUE(QFile::exists(sim.Dir() + "/PanelSettings.cfg"));
 }

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
 
 #include "support/rig.h"
 
@@ -129,4 +132,43 @@ TEST(PanelSettings, AcceptWritesTheFile) {
     ASSERT_TRUE(ini.ReadFromFile(p.panelSettings.Path()));
     EXPECT_EQ(ini.GetInt("COMMUNICATION SETTINGS", "BAUDRATE"), 3);
     EXPECT_EQ(p.panels.mainUi.TabMain1->currentIndex(), PAGE_PARAMETER);
+}
+
+TEST(PanelSettings, IdentificationTypedJustBeforeTheCloseIsSaved) {
+    Rig rig;
+    Program& p = rig.program;
+    // Typed, but the field never lost the focus: no editing-finished event.
+    p.panels.mainUi.EditID->setText("Line 9 typed last");
+    p.window.close();
+    IniText ini;
+    ASSERT_TRUE(ini.ReadFromFile(p.panelSettings.Path()));
+    EXPECT_EQ(ini.GetString("GENERAL INFO", "PANEL ID:"), "Line 9 typed last");
+}
+
+TEST(PanelSettings, ComPortBeyondTheListIsKept) {
+    Rig rig;
+    Program& p = rig.program;
+    WriteSettings(rig.sim.Dir(), HEADER + "[COMMUNICATION SETTINGS]\nCOMPORT = 40\n");
+    p.panelSettings.ReadCommunicationSettings();
+    EXPECT_EQ(p.comm.PageSettings().comPort, 40);
+    EXPECT_TRUE(p.panels.mainUi.EditSelectComPort->currentText().startsWith("COM40 "));
+    p.comm.RefreshComPortList();  // entering the communication page again
+    EXPECT_EQ(p.comm.PageSettings().comPort, 40);
+    ASSERT_TRUE(p.panelSettings.WritePanelSettings());
+    IniText ini;
+    ASSERT_TRUE(ini.ReadFromFile(p.panelSettings.Path()));
+    EXPECT_EQ(ini.GetInt("COMMUNICATION SETTINGS", "COMPORT"), 40);
+}
+
+TEST(PanelSettings, RowSpecificationEditorTakesWhatTheFileKeeps) {
+    Rig rig;
+    QTableWidget* table = rig.program.panels.mainUi.GridSpecification;
+    const QModelIndex cell = table->model()->index(4, 0);
+    QAbstractItemDelegate* delegate = table->itemDelegateForIndex(cell);
+    std::unique_ptr<QWidget> editor(delegate->createEditor(table->viewport(), {}, cell));
+    auto* line = qobject_cast<QLineEdit*>(editor.get());
+    ASSERT_NE(line, nullptr);
+    QTest::keyClicks(line, QString(120, 'x'));
+    delegate->setModelData(line, table->model(), cell);
+    EXPECT_EQ(table->item(4, 0)->text(), QString(99, 'x'));
 }

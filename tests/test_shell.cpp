@@ -77,6 +77,23 @@ TEST(MainWindow, CloseRequestDuringGoStopsGoSavesAndEndsTheEventLoop) {
     EXPECT_TRUE(QFile::exists(p.panelSettings.Path()));
 }
 
+TEST(MainWindow, CloseDuringASilentConnectEndsWithoutSittingOutTheTimeOuts) {
+    Rig rig({"--fault", "silent", "--fault-every", "1"});
+    Program& p = rig.program;
+    rig.SelectSerial();
+    // Far longer than the watchdog: only giving up at the close request can pass.
+    p.link.answerTimeout = 60;
+    p.window.show();
+    QTimer::singleShot(0, &p, [&] { p.comm.TryToConnect(); });
+    QTimer::singleShot(300, &p, [&] { p.window.close(); });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(20000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_TRUE(QFile::exists(p.panelSettings.Path()));
+}
+
 TEST(MainWindow, RightDoubleClickRestoresTheDefaultSize) {
     Rig rig;
     MainWindow& w = rig.program.window;

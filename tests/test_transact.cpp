@@ -2,7 +2,11 @@
 // with every fault the sensor side can inject.
 #include <gtest/gtest.h>
 
+#include <QTest>
+#include <QTimer>
+
 #include "link/link.h"
+#include "support/memory_transport.h"
 #include "support/rig.h"
 
 namespace {
@@ -76,18 +80,24 @@ TEST_P(TransactTest, ReportsEachOutcome) {
     EXPECT_EQ(m.TabMain1->currentIndex(), PAGE_COMMUNICATION);
 }
 
+// The texts as the operator reads them, written out rather than taken from the code.
+const QString TIMEOUT_TEXT =
+    "TIMEOUT! \nNO DATA RECEIVED! \nCOMMUNICATION ERROR! \nCHECK POWER SUPPLY AND COM SETTINGS. "
+    "\nTRY TO CONNECT AGAIN!";
+const QString BAD_HEADER_TEXT = "ATTENTION! \nRECEIVED HEADER FRAME IS INCORRECT!";
+
 const FaultCase kFaults[] = {
     {"none", true, ""},
     {"split", true, ""},
     {"error0", true, ""},
     {"empty", true, ""},
-    {"header-crc", false, LinkTexts::BAD_HEADER},
-    {"sync", false, LinkTexts::BAD_HEADER},
-    {"oversize", false, LinkTexts::BAD_HEADER},
-    {"error1", false, LinkTexts::INVALID_ORDER},
-    {"error2", false, LinkTexts::CONTROL_UNIT_ERROR},
-    {"data-crc", false, LinkTexts::BAD_DATA},
-    {"silent", false, LinkTexts::TIMEOUT},
+    {"header-crc", false, BAD_HEADER_TEXT},
+    {"sync", false, BAD_HEADER_TEXT},
+    {"oversize", false, BAD_HEADER_TEXT},
+    {"error1", false, "INVALIDE ORDER NUMBER!\nVERIFY PC AND SENSOR SOFTWARE!"},
+    {"error2", false, "COMMUNICATION ERROR ON CONTROL UNIT!\nYOU MAY HAVE TO REDUCE THE BAUDRATE!"},
+    {"data-crc", false, "ATTENTION! \nRECEIVED DATA FRAME IS INCORRECT!"},
+    {"silent", false, TIMEOUT_TEXT},
 };
 
 std::vector<TransactCase> AllCases() {
@@ -118,10 +128,10 @@ TEST(Transact, ServerClosingIsReportedAndLaterTransactionsFail) {
     SensorLink& link = rig.program.link;
     const int count = BuildFrame(link.buffers, ORDER_GET_FIRMWARE, 0, 0, 0);
     EXPECT_FALSE(link.Transact(count));
-    EXPECT_TRUE(rig.Log().contains(LinkTexts::SERVER_CLOSED + "\n\n"));
+    EXPECT_TRUE(rig.Log().contains("SERVER HAS CLOSED CONNECTION!\n\n"));
     EXPECT_FALSE(rig.program.flags.tcpConnected);
     EXPECT_FALSE(link.Transact(count));
-    EXPECT_TRUE(rig.Log().endsWith(LinkTexts::TIMEOUT + "\n\n"));
+    EXPECT_TRUE(rig.Log().endsWith(TIMEOUT_TEXT + "\n\n"));
 }
 
 TEST(Transact, AnswerCopiesLeaveLaterWordsAlone) {
@@ -134,4 +144,117 @@ TEST(Transact, AnswerCopiesLeaveLaterWordsAlone) {
     const int words = link.answer.length / 2;
     EXPECT_EQ(link.buffers.payloadWords[0], link.buffers.receive[8] | link.buffers.receive[9] << 8);
     EXPECT_EQ(link.buffers.payloadWords[words], 0xBEEF);
+}
+
+TEST(Transact, CompleteAnswerJustBeforeTheServerClosesIsTaken) {
+    Rig rig({"--fault", "close-after"});
+    OpenTransport(rig, Via::Tcp);
+    SensorLink& link = rig.program.link;
+    ASSERT_TRUE(link.Request({.order = ORDER_GET_FIRMWARE}));
+    EXPECT_EQ(link.answer.order, ORDER_GET_FIRMWARE);
+    EXPECT_GT(link.answer.length, 0);
+    QTest::qWait(100);
+    EXPECT_FALSE(rig.program.flags.tcpConnected);
+    EXPECT_EQ(rig.Log(), "SERVER HAS CLOSED CONNECTION!\n\n");
+}
+
+namespace {
+
+// A payload of `words` words counting up from `first`.
+QByteArray Words(int words, uint16_t first) {
+    QByteArray bytes;
+    for (int k = 0; k < words; ++k) {
+        const uint16_t w = static_cast<uint16_t>(first + k);
+        bytes += static_cast<char>(w & 0xFF);
+        bytes += static_cast<char>(w >> 8);
+    }
+    return bytes;
+}
+
+struct ReceiveRig {
+    ReceiveRig() : transport(rig.program.link.buffers.receive) {
+        rig.program.link.Attach(transport);
+        rig.program.link.answerTimeout = 0.2;
+        stopTimer.setSingleShot(true);
+        QObject::connect(&stopTimer, &QTimer::timeout, [this] { stop = true; });
+    }
+    // Receives until a call does not give a frame, with a stop 100 ms after the start;
+    // the first word of every frame.
+    QList<int> ReceiveAll() {
+        QList<int> firstWords;
+        SensorLink& link = rig.program.link;
+        stopTimer.start(100);
+        while (link.ReceiveFrame([this] { return stop; }) == ReceiveResult::Frame) {
+            link.CopyToMeasurement();
+            firstWords << link.buffers.measurementWords[0];
+        }
+        return firstWords;
+    }
+    Rig rig;
+    MemoryTransport transport;
+    QTimer stopTimer;
+    bool stop = false;
+};
+
+}  // namespace
+
+TEST(ReceiveFrame, KeepsEveryFrameThatFollowsAnAnswerOrAFrame) {
+    ReceiveRig r;
+    QByteArray stream = WireFrame(ORDER_SCOPE_SCAN, 1);  // the acknowledgement
+    // Ten scope-sized frames: more than the receive frame holds at once.
+    for (int k = 0; k < 10; ++k) stream += WireFrame(ORDER_SCOPE_SCAN, 0, Words(129, 100 * k));
+    r.transport.answers << stream;
+    SensorLink& link = r.rig.program.link;
+    ASSERT_TRUE(link.Request({.order = ORDER_SCOPE_SCAN, .param = 1}));
+    EXPECT_EQ(r.ReceiveAll(), (QList<int>{0, 100, 200, 300, 400, 500, 600, 700, 800, 900}));
+    EXPECT_EQ(r.rig.Log(), "");
+}
+
+TEST(ReceiveFrame, OutcomesAndTheirReports) {
+    struct Case {
+        const char* name;
+        QByteArray stream;
+        bool breaks;
+        QList<int> frames;
+        QString log;
+    };
+    QByteArray badHeader = WireFrame(ORDER_GET_DATA, 0, Words(20, 7));
+    badHeader[7] = static_cast<char>(badHeader[7] ^ 1);
+    QByteArray badData = WireFrame(ORDER_GET_DATA, 0, Words(20, 7));
+    badData[9] = static_cast<char>(badData[9] ^ 1);
+    const Case cases[] = {
+        {"stop while waiting", {}, false, {}, ""},
+        {"stop in the middle of a header", WireFrame(ORDER_GET_DATA, 0).left(5), false, {}, ""},
+        {"header-only frame", WireFrame(ORDER_GET_DATA, 3), false, {0}, ""},
+        {"port fails while waiting", {}, true, {},
+         "TIMEOUT! \nCOMMUNICATION ERROR! \nCHECK POWER SUPPLY AND COM SETTINGS. \nTRY TO CONNECT "
+         "AGAIN!\n\n"},
+        {"bad header", badHeader, false, {}, BAD_HEADER_TEXT + "\n\n"},
+        {"bad payload", badData, false, {}, "ATTENTION! \nRECEIVED DATA FRAME IS INCORRECT!\n\n"},
+        {"payload never completes", WireFrame(ORDER_GET_DATA, 0, Words(20, 7)).left(20), false,
+         {}, TIMEOUT_TEXT + "\n\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ReceiveRig r;
+        r.rig.program.flags.goRunning = true;
+        r.transport.Feed(c.stream);
+        if (c.breaks) r.transport.Break();
+        EXPECT_EQ(r.ReceiveAll(), c.frames);
+        EXPECT_EQ(r.rig.Log(), c.log);
+        EXPECT_EQ(r.rig.program.flags.goRunning, c.log.isEmpty());
+    }
+}
+
+TEST(ReceiveFrame, AFrameAfterABadOneIsStillRead) {
+    ReceiveRig r;
+    QByteArray bad = WireFrame(ORDER_GET_DATA, 0);
+    bad[0] = 0x54;
+    r.transport.Feed(bad + WireFrame(ORDER_GET_DATA, 0, Words(20, 42)));
+    SensorLink& link = r.rig.program.link;
+    const auto never = [] { return false; };
+    EXPECT_EQ(link.ReceiveFrame(never), ReceiveResult::Failed);
+    ASSERT_EQ(link.ReceiveFrame(never), ReceiveResult::Frame);
+    link.CopyToMeasurement();
+    EXPECT_EQ(link.buffers.measurementWords[19], 42 + 19);
 }

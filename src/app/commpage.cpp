@@ -10,6 +10,7 @@
 #include "core/flags.h"
 #include "link/iphistory.h"
 #include "params/transfer.h"
+#include "ui/platform.h"
 
 constexpr int COM_PORT_COUNT = 32;
 
@@ -159,6 +160,8 @@ void CommunicationPage::ShowLinkSettings(const LinkSettings& s) {
 }
 
 void CommunicationPage::TryToConnect() {
+    // A TCP connect or a silent sensor takes seconds: show that the program is busy.
+    const BusyCursor busy;
     link_.CloseComPort();
     report_.ShowStatus("TRY TO CONNECT!");
     report_.AppendLog("TRY TO CONNECT!\n");
@@ -170,11 +173,7 @@ void CommunicationPage::TryToConnect() {
     const bool serial = s.protocol == PROTOCOL_RS232;
     data_.DispComPort->setVisible(serial);
     data_.DispIpAdress->setVisible(!serial);
-    // A TCP connect can take seconds: show that the program is busy, not hung.
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool open = serial ? link_.OpenComPort() : link_.ConnectTcp();
-    QApplication::restoreOverrideCursor();
-    if (open) IdentifySensor();
+    if (serial ? link_.OpenComPort() : link_.ConnectTcp()) IdentifySensor();
 }
 
 void CommunicationPage::IdentifySensor() {

@@ -1,6 +1,7 @@
 #pragma once
 // Help on every control: a right click shows the control's fixed text in a popup,
-// and the same text is its tooltip. One event filter serves all controls.
+// and the same text is its tooltip and its accessible description. One event
+// filter serves all controls.
 
 #include <QHash>
 #include <QObject>
@@ -19,7 +20,8 @@ class HelpPopups : public QObject {
   public:
     explicit HelpPopups(Platform& platform) : platform_(platform) {}
     // Installs the help for every entry on the control of that name under one of
-    // `roots`; returns the names that were not found.
+    // `roots`; returns the names that were not found. A control without an
+    // accessible name gets one from its caption, else from its object name.
     QStringList Install(const QList<QWidget*>& roots, const HelpEntry* entries, int count,
                         const QString& title);
     // The popup title and text a right click on w shows (empty when w has none).

@@ -1,5 +1,6 @@
 #include "ui/platform.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -9,6 +10,10 @@ double Platform::Seconds() const {
     using namespace std::chrono;
     return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
+
+BusyCursor::BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+BusyCursor::~BusyCursor() { QApplication::restoreOverrideCursor(); }
 
 void QtPlatform::Message(const QString& title, const QString& text) {
     QMessageBox::information(parent_, title, text);

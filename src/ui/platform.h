@@ -29,6 +29,15 @@ class Platform {
     virtual double Seconds() const;
 };
 
+// The wait cursor for as long as it lives: connecting can take seconds.
+class BusyCursor {
+  public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
 class QtPlatform : public Platform {
   public:
     explicit QtPlatform(QWidget* parent = nullptr) : parent_(parent) {}

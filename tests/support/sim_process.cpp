@@ -1,8 +1,10 @@
 #include "support/sim_process.h"
 
+#include <QDir>
 #include <QFile>
 
-SimProcess::SimProcess(const QStringList& extraArgs) {
+SimProcess::SimProcess(const QStringList& extraArgs, const QString& parentDir)
+    : dir_(parentDir.isEmpty() ? QDir::tempPath() + "/sim-XXXXXX" : parentDir + "/sim-XXXXXX") {
     args_ =
         QStringList{"--tcp",    "127.0.0.1:0", "--serial-link",  SerialLink(),
                     "--eeprom", EepromFile(),  "--log-requests", dir_.filePath("requests.log")} +

@@ -8,8 +8,9 @@
 class SimProcess {
   public:
     // Starts chromik-sensor-sim on a free TCP port and on a pseudo-terminal reachable
-    // as COM1 in dir(); extra arguments (faults, firmware) are passed on.
-    explicit SimProcess(const QStringList& extraArgs = {});
+    // as COM1 in dir(); extra arguments (faults, firmware) are passed on. The directory
+    // is a new one in the system's temporary directory, or in parentDir when given.
+    explicit SimProcess(const QStringList& extraArgs = {}, const QString& parentDir = {});
     ~SimProcess();
 
     bool Started() const { return tcpPort_ > 0; }
