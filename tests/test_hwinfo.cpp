@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "app/hwinfofile.h"
+#include "support/link_texts.h"
 #include "support/rig.h"
 
 namespace {
@@ -76,5 +77,5 @@ TEST(HardwareInfo, SilentSensorStopsBeforeCalibrationAndHardware) {
     rig.program.hardwareInfo.WriteHardwareInfoFile();
     EXPECT_EQ(rig.sim.Requests(), QStringList{"55 02 00 00 00 00 aa b9"});
     EXPECT_TRUE(rig.platform.fileRequests.isEmpty());
-    EXPECT_TRUE(rig.Log().endsWith(LinkTexts::TIMEOUT + "\n\n"));
+    EXPECT_TRUE(rig.Log().endsWith(ExpectedText::TIMEOUT + "\n\n"));
 }

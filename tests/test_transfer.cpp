@@ -1,6 +1,7 @@
 // SEND and GET end to end against the simulated sensor, checked on the wire.
 #include <gtest/gtest.h>
 
+#include "support/link_texts.h"
 #include "support/rig.h"
 #include "support/sample_parameters.h"
 #include "ui/grid.h"
@@ -104,7 +105,7 @@ TEST(Transfer, SilentSensorGetsNoTableBlockAndNoStore) {
     rig.program.flags.memorySelect = MemorySelect::Eeprom;
     rig.program.transfer.SendParameters();
     EXPECT_EQ(Heads(rig.sim.Requests(), 6), QStringList{"55 01 00 00 24 00"});
-    EXPECT_TRUE(rig.Log().endsWith(LinkTexts::TIMEOUT + "\n\n"));
+    EXPECT_TRUE(rig.Log().endsWith(ExpectedText::TIMEOUT + "\n\n"));
 }
 
 TEST(Transfer, ShortBlockIsRefusedAndChangesNothing) {

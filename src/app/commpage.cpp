@@ -160,8 +160,6 @@ void CommunicationPage::ShowLinkSettings(const LinkSettings& s) {
 }
 
 void CommunicationPage::TryToConnect() {
-    // A TCP connect or a silent sensor takes seconds: show that the program is busy.
-    const BusyCursor busy;
     link_.CloseComPort();
     report_.ShowStatus("TRY TO CONNECT!");
     report_.AppendLog("TRY TO CONNECT!\n");
@@ -173,7 +171,13 @@ void CommunicationPage::TryToConnect() {
     const bool serial = s.protocol == PROTOCOL_RS232;
     data_.DispComPort->setVisible(serial);
     data_.DispIpAdress->setVisible(!serial);
-    if (serial ? link_.OpenComPort() : link_.ConnectTcp()) IdentifySensor();
+    if (OpenLink(serial)) IdentifySensor();
+}
+
+bool CommunicationPage::OpenLink(bool serial) {
+    // A TCP connect can take seconds: show that the program is busy, not hung.
+    const BusyCursor busy;
+    return serial ? link_.OpenComPort() : link_.ConnectTcp();
 }
 
 void CommunicationPage::IdentifySensor() {

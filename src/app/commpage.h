@@ -57,6 +57,8 @@ class CommunicationPage : public QObject {
     void CommitIpAddress();
     void OnButtonTryToConnect();
     void OnButtonChangeBaudrate();
+    // Opens the port or connects; false after a reported failure.
+    bool OpenLink(bool serial);
 
     Ui::MAINP& ui_;
     Ui::DATAP& data_;

@@ -62,17 +62,12 @@ void HardwareInfoFile::WriteHardwareInfoFile() {
     IniText ini = NewSettingsFile("Hardware Initial File");
     ini.PutString(GENERAL_INFO, "FIRMWARE VERSION:", link_.firmwareId);
     ini.PutString("HARDWARE INFO", "DATA", data);
-    const struct {
-        const char* section;
-        QSpinBox* red;
-        QSpinBox* green;
-        QSpinBox* blue;
-    } values[] = {{"CALIBRATION FACTOR", ui_.EditCFR, ui_.EditCFG, ui_.EditCFB},
-                  {"OFFSET", ui_.EditRedOffset, ui_.EditGreenOffset, ui_.EditBlueOffset}};
-    for (const auto& v : values) {
-        ini.PutInt(v.section, "RED", v.red->value());
-        ini.PutInt(v.section, "GREEN", v.green->value());
-        ini.PutInt(v.section, "BLUE", v.blue->value());
+    const std::pair<const char*, ColourInputs> values[] = {
+        {"CALIBRATION FACTOR", FactorInputs(ui_)}, {"OFFSET", OffsetInputs(ui_)}};
+    for (const auto& [section, inputs] : values) {
+        ini.PutInt(section, "RED", inputs[0]->value());
+        ini.PutInt(section, "GREEN", inputs[1]->value());
+        ini.PutInt(section, "BLUE", inputs[2]->value());
     }
     AppendParameterSections(ini, record_);
     // Saying "saved" after a failed write would send the operator off with nothing.

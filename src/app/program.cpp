@@ -15,11 +15,12 @@ Program::Program(Platform& platform, QString programDir)
       paramControls(panels.mainUi, parameterSet),
       parameterFile(platform, paramControls, parameterSet, paths.parameterFile),
       transfer(link, flags, parameterSet, paramControls, parameterFile),
-      displays(panels),
+      attributes(panels, platform),
+      graphs(panels, parameterSet, attributes.rowColors),
+      displays(panels, graphs),
       acquisition(link, flags, parameterSet, displays, transfer),
       commandBar(panels, flags),
       comm(panels, link, flags, report, commandBar, transfer, programDir),
-      attributes(panels, platform),
       panelSettings(programDir, window, comm, attributes, paths, *panels.mainUi.EditID),
       hardwareInfo(link, flags, platform, transfer, paramControls, parameterSet, calibration,
                    panels.mainUi, paths.hardwareIniFile),
@@ -37,6 +38,14 @@ Program::Program(Platform& platform, QString programDir)
     });
     connect(panels.mainUi.EditID, &QLineEdit::editingFinished, this,
             [this] { SetSensorId(panels.mainUi.EditID->text()); });
+    connect(&paramControls, &ParameterControls::TaughtColoursChanged, this, [this] {
+        graphs.DrawTeachTolerances();
+        graphs.PlotLiveGraphs(acquisition.frame);
+    });
+    connect(&paramControls, &ParameterControls::CalculationModeApplied, &graphs,
+            &LiveGraphs::ApplyCalculationMode);
+    connect(panels.mainUi.EditNo, &QSpinBox::editingFinished, &graphs,
+            &LiveGraphs::DrawIntensityBand);
     connect(&window, &MainWindow::CloseRequested, this, &Program::OnCloseRequest);
     connect(panels.mainUi.TabMain1, &QTabWidget::currentChanged, this, &Program::OnMainTabChanged);
     connect(&comm, &CommunicationPage::Accepted, this, &Program::OnAccept);
@@ -72,6 +81,7 @@ void Program::OnButtonGo() {
     const ButtonsDimmed dimmed(commandBar, DimMode::Go);
     paramControls.ControlsToParameterSet();
     panels.ShowChildPanel(&panels.datap.widget);
+    graphs.DrawTeachTolerances();
     acquisition.RunGoLoop();
 }
 

@@ -16,6 +16,7 @@
 #include "core/parameterset.h"
 #include "link/link.h"
 #include "live/goloop.h"
+#include "live/graphs.h"
 #include "live/livedisplays.h"
 #include "params/paramcontrols.h"
 #include "params/paramfile.h"
@@ -44,11 +45,12 @@ class Program : public QObject {
     ParameterControls paramControls;
     ParameterFile parameterFile;
     ParameterTransfer transfer;
+    TableAttributes attributes;
+    LiveGraphs graphs;
     LiveDisplays displays;
     AcquisitionLoop acquisition;
     CommandBar commandBar;
     CommunicationPage comm;
-    TableAttributes attributes;
     PanelSettings panelSettings;
     HardwareInfoFile hardwareInfo;
 

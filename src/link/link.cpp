@@ -103,9 +103,7 @@ bool SensorLink::WaitForBytes(int count, double seconds) {
     // A dead device cannot deliver: give up at once instead of sitting out the time-out.
     WaitUntil([&] { return t.Received() >= count || t.Failed() || flags_.closeRequested; },
               seconds);
-    if (t.Received() < count) return false;
-    t.Take(count);
-    return true;
+    return t.Received() >= count && t.Take(count) >= count;
 }
 
 bool SensorLink::WaitForHeader() {
@@ -129,9 +127,11 @@ bool SensorLink::WaitForHeader() {
 bool SensorLink::CheckHeader() {
     const uint8_t* header = buffers.receive;
     const AnswerHeader decoded = DecodeHeader(header);
-    // An announced payload larger than the receive frame cannot be a valid answer;
-    // rejecting it here keeps every later read inside the frame.
-    if (!HeaderIsCorrect(header) || decoded.length > MAX_PAYLOAD_BYTES) {
+    // An announced payload larger than the receive frame cannot be a valid answer. Over
+    // TCP it simply never completes (the wait ends in the time-out); a serial port
+    // would hand it out, so there it is rejected here and every read stays in the frame.
+    const bool tooLong = decoded.length > MAX_PAYLOAD_BYTES && active_ != &tcp_;
+    if (!HeaderIsCorrect(header) || tooLong) {
         ReportLinkError(LinkTexts::BAD_HEADER);
         return false;
     }
@@ -166,7 +166,9 @@ ReceiveResult SensorLink::ReceiveFrame(const std::function<bool()>& stop) {
     handledBytes_ = HEADER_BYTES;
     if (!CheckHeader()) return ReceiveResult::Failed;
     const bool ok = answer.length == 0 || ReadData();
-    handledBytes_ = std::min(t.Received(), HEADER_BYTES + static_cast<int>(answer.length));
+    // Also what arrived of a payload that failed is dropped, on either transport.
+    const int frameBytes = HEADER_BYTES + answer.length;
+    handledBytes_ = std::min(t.Take(frameBytes), frameBytes);
     return ok ? ReceiveResult::Frame : ReceiveResult::Failed;
 }
 

@@ -75,11 +75,12 @@ int SerialTransport::Received() {
     return taken_ + (port_.isOpen() ? static_cast<int>(port_.bytesAvailable()) : 0);
 }
 
-void SerialTransport::Take(int upto) {
+int SerialTransport::Take(int upto) {
     upto = std::min(upto, FRAME_BYTES);
-    if (upto <= taken_ || !port_.isOpen()) return;
+    if (upto <= taken_ || !port_.isOpen()) return taken_;
     const qint64 n = port_.read(reinterpret_cast<char*>(frame_) + taken_, upto - taken_);
     if (n > 0) taken_ += static_cast<int>(n);
+    return taken_;
 }
 
 void SerialTransport::Consume(int count) {

@@ -18,8 +18,9 @@ class Transport : public QObject {
     virtual void Send(const uint8_t* bytes, int count) = 0;
     // Bytes of the current frame that have arrived (taken or still queued).
     virtual int Received() = 0;
-    // Makes sure receive-frame bytes [0, upto) hold what has arrived of them; upto <= 2048.
-    virtual void Take(int upto) = 0;
+    // Moves what has arrived of receive-frame bytes [0, upto) into the frame (upto is
+    // limited to 2048); returns how many bytes the frame holds now.
+    virtual int Take(int upto) = 0;
     // Drops the first count bytes (a frame that has been handled) and moves what
     // arrived behind them to the start of the receive frame: nothing between two
     // unrequested frames is lost.
@@ -48,7 +49,7 @@ class SerialTransport : public Transport {
     bool IsOpen() const { return port_.isOpen(); }
     void Send(const uint8_t* bytes, int count) override;
     int Received() override;
-    void Take(int upto) override;
+    int Take(int upto) override;
     void Consume(int count) override;
     bool Failed() const override { return failed_ || !port_.isOpen(); }
 
@@ -73,7 +74,7 @@ class TcpTransport : public Transport {
     bool IsConnected() const { return socket_.state() == QAbstractSocket::ConnectedState; }
     void Send(const uint8_t* bytes, int count) override;
     int Received() override { return receivedCount_; }
-    void Take(int) override {}
+    int Take(int) override { return receivedCount_; }
     void Consume(int count) override;
     bool Failed() const override { return !IsConnected(); }
     bool PeerClosed() const override { return peerClosed_; }

@@ -8,7 +8,8 @@
 #include "core/parameterset.h"
 
 NumberIndicator::NumberIndicator(QWidget* display) : display_(display) {
-    if (!display_) qFatal("a live indicator has no display");
+    if (!qobject_cast<QLineEdit*>(display_) && !qobject_cast<QLabel*>(display_))
+        qFatal("a live indicator needs a line edit or a label to show its number");
 }
 
 void NumberIndicator::Show(int value) {
@@ -35,13 +36,17 @@ std::array<NumberIndicator, sizeof...(Widgets)> Indicators(Widgets*... displays)
 
 template <typename Widget, typename... Rest>
 std::array<Widget*, 1 + sizeof...(Rest)> Exactly(Widget* first, Rest*... rest) {
-    return {first, rest...};
+    const std::array<Widget*, 1 + sizeof...(Rest)> widgets{first, rest...};
+    for (Widget* w : widgets)
+        if (!w) qFatal("a live display has no widget");
+    return widgets;
 }
 
 }  // namespace
 
-LiveDisplays::LiveDisplays(Panels& panels)
+LiveDisplays::LiveDisplays(Panels& panels, LiveGraphs& graphs)
     : panels_(panels),
+      graphs_(graphs),
       rgbPages_(Indicators(panels.datap.ui.DispRgbPageRed, panels.datap.ui.DispRgbPageGreen,
                            panels.datap.ui.DispRgbPageBlue, panels.datap.ui.DispIntPageRed,
                            panels.datap.ui.DispIntPageGreen, panels.datap.ui.DispIntPageBlue,
@@ -92,6 +97,7 @@ void LiveDisplays::UpdateLiveDisplays(const MeasurementFrame& f, int evaluationM
     waitingMode_ = evaluationMode;
     liveWaiting_ = true;
     currentColour_ = SwatchColour(f);
+    graphs_.UpdateGraphHistories(f);
     Schedule();
 }
 
@@ -112,7 +118,10 @@ void LiveDisplays::Flush() {
     flushTimer_.stop();
     sinceShown_.start();
     if (rawWaiting_) ShowRawValues(waiting_);
-    if (liveWaiting_) ShowIndicators(waiting_, waitingMode_);
+    if (liveWaiting_) {
+        ShowIndicators(waiting_, waitingMode_);
+        graphs_.PlotLiveGraphs(waiting_);
+    }
     rawWaiting_ = liveWaiting_ = false;
 }
 

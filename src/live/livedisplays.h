@@ -8,6 +8,7 @@
 #include <array>
 
 #include "core/measurement.h"
+#include "live/graphs.h"
 #include "ui/panels.h"
 
 class QLineEdit;
@@ -30,9 +31,10 @@ class NumberIndicator {
 class LiveDisplays : public QObject {
     Q_OBJECT
   public:
-    explicit LiveDisplays(Panels& panels);
+    LiveDisplays(Panels& panels, LiveGraphs& graphs);
 
-    // Every indicator in its order. The indicators follow at
+    // Every indicator in its order, and the graphs. Every frame enters the graph
+    // histories at once; the indicators and graphs follow at
     // the screen's pace: a frame that arrives within DISPLAY_INTERVAL_MS of the last
     // one shown waits (the newest waiting frame is shown when the interval is over),
     // so a fast sensor is not slowed down by repainting.
@@ -58,6 +60,7 @@ class LiveDisplays : public QObject {
     void ShowLed(QLabel* led, bool lit, int& state);
 
     Panels& panels_;
+    LiveGraphs& graphs_;
     std::array<NumberIndicator, 9> rgbPages_;
     std::array<NumberIndicator, 3> rgb_;
     std::array<NumberIndicator, 3> coordinates_;

@@ -148,6 +148,7 @@ void ParameterControls::UpdateTriggerList() {
 void ParameterControls::ApplyModeCascade() {
     ReadModeFields();
     UpdateTriggerList();
+    emit CalculationModeApplied(record_.scalars.calculationMode);
 }
 
 void ParameterControls::ParametersArrived() {

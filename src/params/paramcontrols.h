@@ -39,6 +39,8 @@ class ParameterControls : public QObject {
   signals:
     // The teach table or the calculation mode changed: the graphs redraw the taught colours.
     void TaughtColoursChanged();
+    // The cascade has run: the graphs follow the calculation mode.
+    void CalculationModeApplied(int calculationMode);
 
   private:
     void OnCalculationModeCommitted();

@@ -33,7 +33,7 @@ class MemoryTransport : public Transport {
         if (!answers.isEmpty()) Feed(answers.takeFirst());
     }
     int Received() override { return held_; }
-    void Take(int) override {}
+    int Take(int) override { return held_; }
     void Consume(int count) override {
         count = std::clamp(count, 0, held_);
         std::memmove(frame_, frame_ + count, static_cast<size_t>(held_ - count));

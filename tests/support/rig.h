@@ -9,7 +9,10 @@
 #include "support/sim_process.h"
 
 struct Rig {
-    explicit Rig(const QStringList& simArgs = {}) : sim(simArgs), program(platform, sim.Dir()) {}
+    explicit Rig(const QStringList& simArgs = {}) : sim(simArgs), program(platform, sim.Dir()) {
+        // Without the sensor's COM1 the program would open a real port of the machine.
+        if (!sim.Started()) qFatal("the simulated sensor did not start");
+    }
 
     // Points the communication page at the simulated sensor.
     void SelectTcp() {

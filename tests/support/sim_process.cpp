@@ -14,14 +14,17 @@ SimProcess::SimProcess(const QStringList& extraArgs, const QString& parentDir)
 
 void SimProcess::Start() {
     tcpPort_ = 0;
+    serialReady_ = false;
     process_.start(SIM_PATH, args_);
     if (!process_.waitForStarted(5000)) return;
     // The simulated sensor announces its TCP port, then its serial link.
     QByteArray out;
     while (!out.contains("serial ") && process_.waitForReadyRead(5000))
         out += process_.readAllStandardOutput();
-    for (const QByteArray& line : out.split('\n'))
+    for (const QByteArray& line : out.split('\n')) {
         if (line.startsWith("tcp ")) tcpPort_ = static_cast<quint16>(line.mid(4).toUInt());
+        if (line.startsWith("serial ")) serialReady_ = true;
+    }
 }
 
 void SimProcess::Restart() {

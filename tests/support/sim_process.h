@@ -13,7 +13,8 @@ class SimProcess {
     explicit SimProcess(const QStringList& extraArgs = {}, const QString& parentDir = {});
     ~SimProcess();
 
-    bool Started() const { return tcpPort_ > 0; }
+    // Both links are up: tests never fall back to a real serial port of the machine.
+    bool Started() const { return tcpPort_ > 0 && serialReady_; }
     quint16 TcpPort() const { return tcpPort_; }
     QString Dir() const { return dir_.path(); }
     QString SerialLink() const { return dir_.filePath("COM1"); }
@@ -30,4 +31,5 @@ class SimProcess {
     QStringList args_;
     QProcess process_;
     quint16 tcpPort_ = 0;
+    bool serialReady_ = false;
 };
