@@ -2,7 +2,11 @@
 //  1. TCP on 127.0.0.1 with every display live (offscreen), next to a bare loop doing
 //     the same transactions without any user interface, measured in the same run;
 //  2. the pseudo-terminal at 115200 Bd, next to the line-rate bound;
-//  3. resident memory after 1,000 and after 100,000 frames.
+//  3. resident memory after 1,000 and after 100,000 frames;
+//  4. the colour-space graphs: GO over TCP with the 2D or the 3D page visible at two
+//     window sizes, next to the same loop with the graph pages hidden; GO over the
+//     pseudo-terminal with the graphs live; the cost of one full replot of a page with
+//     31 tolerance ellipses in every graph.
 #include <unistd.h>
 
 #include <QApplication>
@@ -10,6 +14,7 @@
 #include <QFile>
 #include <QTimer>
 #include <cstdio>
+#include <qcustomplot.h>
 #include <cstdlib>
 
 #include "cpu.h"
@@ -70,6 +75,99 @@ void ConnectTcp(Rig& rig) {
     rig.program.comm.TryToConnect();
 }
 
+struct GraphPage {
+    const char* name;
+    int calculationMode;
+    int page;
+};
+const GraphPage GRAPH_PAGES[] = {{"2D", CALC_XYINT_2D, DATA_PAGE_2D},
+                                 {"3D", CALC_XYINT_3D, DATA_PAGE_3D}};
+
+void ShowGraphPage(Program& p, const GraphPage& page, bool graphsVisible) {
+    p.panels.mainUi.EditCalcmode->setCurrentIndex(page.calculationMode);
+    p.paramControls.ControlsToParameterSet();
+    p.panels.datap.ui.TabDataP1->setCurrentIndex(page.page);
+    p.panels.datap.ui.TabDataP1->setVisible(graphsVisible);
+}
+
+void BenchGraphsOverTcp() {
+    for (QSize size : {QSize(790, 548), QSize(1280, 800)}) {
+        for (const GraphPage& page : GRAPH_PAGES) {
+            Rig rig;
+            ConnectTcp(rig);
+            Program& p = rig.program;
+            p.window.resize(size);
+            p.window.show();
+            ShowGraphPage(p, page, true);
+            const Figures shown = RunGo(p, 3.0, 1L << 40);
+            ShowGraphPage(p, page, false);
+            const Figures hidden = RunGo(p, 3.0, 1L << 40);
+            std::printf(
+                "GO over TCP %4dx%-4d %s page: %7.0f frames/s %6.1f us CPU/frame; graph pages "
+                "hidden: %7.0f frames/s %6.1f us CPU/frame; ratio %.2f (target >= 0.90)\n",
+                size.width(), size.height(), page.name, shown.Rate(), shown.CpuMicrosPerFrame(),
+                hidden.Rate(), hidden.CpuMicrosPerFrame(), shown.Rate() / hidden.Rate());
+        }
+    }
+}
+
+void BenchGraphsOverSerial() {
+    for (const GraphPage& page : GRAPH_PAGES) {
+        Rig rig;
+        rig.SelectSerial();
+        rig.program.comm.TryToConnect();
+        rig.program.window.show();
+        ShowGraphPage(rig.program, page, true);
+        const Figures go = RunGo(rig.program, 3.0, 1L << 40);
+        const double bound = 115200.0 / 10.0 / 56.0;
+        std::printf(
+            "GO over the pseudo-terminal, %s page live: %.1f frames/s, %.1f %% of the %.1f "
+            "bound (target >= 95 %%)\n",
+            page.name, go.Rate(), 100.0 * go.Rate() / bound, bound);
+    }
+}
+
+// 31 distinct counted rows, so every ellipse is drawn somewhere in the window.
+void FillTable(Program& p) {
+    for (int r = 0; r < TEACH_ROWS; ++r) {
+        const uint16_t x = static_cast<uint16_t>(300 + 80 * r), y = static_cast<uint16_t>(2800 - 70 * r);
+        p.parameterSet.table[r] = {{x, y, 1000, 60, 100}, 0, 0, 0};
+    }
+}
+
+void BenchFullReplot() {
+    Rig rig;
+    Program& p = rig.program;
+    p.window.resize(1280, 800);
+    p.window.show();
+    Ui::DATAP& d = p.panels.datap.ui;
+    const struct {
+        const GraphPage& page;
+        QList<QCustomPlot*> plots;
+    } pages[] = {{GRAPH_PAGES[0], {d.Graph2D, d.Graph2DInt}},
+                 {GRAPH_PAGES[1], {d.Graph3DXY, d.Graph3DXInt, d.Graph3DYInt, d.GraphRGB3D}}};
+    MeasurementFrame frame{};
+    frame.x = 1500;
+    frame.y = 1500;
+    frame.intensity = 1000;
+    for (const auto& [page, plots] : pages) {
+        ShowGraphPage(p, page, true);
+        FillTable(p);
+        p.graphs.DrawTeachTolerances();
+        for (int k = 0; k < 100; ++k) p.graphs.UpdateGraphHistories(frame);
+        p.graphs.PlotLiveGraphs(frame);
+        constexpr int rounds = 50;
+        QElapsedTimer clock;
+        clock.start();
+        for (int k = 0; k < rounds; ++k)
+            for (QCustomPlot* plot : plots) plot->replot(QCustomPlot::rpImmediateRefresh);
+        std::printf(
+            "full replot of the %s page (1280x800, 31 ellipses in every colour-space graph): "
+            "%.2f ms (target < 5 ms)\n",
+            page.name, clock.nsecsElapsed() / 1e6 / rounds);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -115,5 +213,8 @@ int main(int argc, char** argv) {
             "growth %.2f MiB (target <= 1 MiB)\n",
             after1k, after100k, after100k - after1k);
     }
+    BenchGraphsOverTcp();
+    BenchGraphsOverSerial();
+    BenchFullReplot();
     return 0;
 }

@@ -93,8 +93,9 @@ bool SensorLink::Transact(int byteCount) {
     active_->Send(buffers.transmit, byteCount);
     bool ok = WaitForHeader();
     if (ok && answer.length > 0) ok = ReadData();
-    // What follows the answer (the first frames of a scope scan) is kept.
-    if (ok) handledBytes_ = HEADER_BYTES + answer.length;
+    // What follows a good answer (the first frames of a scope scan) is kept; after a
+    // failed one nothing that arrived belongs to a frame that can be trusted.
+    handledBytes_ = ok ? HEADER_BYTES + answer.length : active_->Take(FRAME_BYTES);
     return ok;
 }
 

@@ -12,9 +12,14 @@ const Range SIM_INT_RANGE{0, 1200};
 
 QColor Colour(uint32_t rgb) { return QColor::fromRgb(rgb); }
 
-// A hidden graph is redrawn when it is shown; drawing it now would be wasted.
+// A hidden graph is drawn when it is shown again; drawing it now would be wasted.
+// It remembers that it missed a change, so that moving its point then redraws all.
+constexpr const char* STALE = "stale";
+
 void Replot(QCustomPlot* plot) {
-    if (plot->isVisible()) plot->replot(QCustomPlot::rpQueuedReplot);
+    const bool visible = plot->isVisible();
+    plot->setProperty(STALE, !visible);
+    if (visible) plot->replot(QCustomPlot::rpQueuedReplot);
 }
 
 const QVector<double>& SampleKeys() {
@@ -26,9 +31,13 @@ const QVector<double>& SampleKeys() {
     return keys;
 }
 
-QCPGraph* AddPointGraph(QCustomPlot* plot, const QString& layer) {
+// The current point lives on a buffered layer of its own: while the axes stay, moving
+// it redraws that layer only, not the ellipses, grid and axes below it.
+QCPGraph* AddPointGraph(QCustomPlot* plot) {
+    plot->addLayer("cursor", plot->layer("main"), QCustomPlot::limAbove);
+    plot->layer("cursor")->setMode(QCPLayer::lmBuffered);
     QCPGraph* g = plot->addGraph();
-    g->setLayer(layer);
+    g->setLayer("cursor");
     g->setLineStyle(QCPGraph::lsNone);
     g->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCrossCircle, QPen(Qt::black, 2),
                                        QBrush(Qt::white), 13));
@@ -37,6 +46,14 @@ QCPGraph* AddPointGraph(QCustomPlot* plot, const QString& layer) {
 
 void SetPoint(QCPGraph* graph, double x, double y) {
     graph->setData(QVector<double>{x}, QVector<double>{y}, true);
+}
+
+void ReplotPoint(QCPGraph* graph) {
+    QCustomPlot* plot = graph->parentPlot();
+    if (plot->property(STALE).toBool() || !plot->isVisible())
+        Replot(plot);
+    else
+        graph->layer()->replot();
 }
 
 bool SimModes(int calculationMode) {
@@ -88,7 +105,6 @@ void StripChart::Replot() { ::Replot(plot_); }
 
 ColourSpaceGraph::ColourSpaceGraph(QCustomPlot* plot) : plot_(plot) {
     plot_->addLayer("tolerances", plot_->layer("main"), QCustomPlot::limBelow);
-    plot_->addLayer("cursor", plot_->layer("main"), QCustomPlot::limAbove);
     plot_->setAntialiasedElements(QCP::aeItems | QCP::aeScatters);
     for (QCPItemEllipse*& ellipse : ellipses_) {
         ellipse = new QCPItemEllipse(plot_);
@@ -96,7 +112,7 @@ ColourSpaceGraph::ColourSpaceGraph(QCustomPlot* plot) : plot_(plot) {
         ellipse->setBrush(Qt::NoBrush);
         ellipse->setVisible(false);
     }
-    cursor_ = AddPointGraph(plot_, "cursor");
+    cursor_ = AddPointGraph(plot_);
 }
 
 void ColourSpaceGraph::ClearTolerances() {
@@ -113,8 +129,15 @@ void ColourSpaceGraph::SetTolerance(int row, int x1, int y1, int x2, int y2, uin
 
 void ColourSpaceGraph::ShowPoint(int x, int y, const AxisWindow& window) {
     SetPoint(cursor_, x, y);
-    plot_->xAxis->setRange(window.horizontal.lo, window.horizontal.hi);
-    plot_->yAxis->setRange(window.vertical.lo, window.vertical.hi);
+    const QCPRange horizontal(window.horizontal.lo, window.horizontal.hi);
+    const QCPRange vertical(window.vertical.lo, window.vertical.hi);
+    // A point inside the taught areas leaves the window as it is (the common case).
+    if (plot_->xAxis->range() == horizontal && plot_->yAxis->range() == vertical) {
+        ReplotPoint(cursor_);
+        return;
+    }
+    plot_->xAxis->setRange(horizontal);
+    plot_->yAxis->setRange(vertical);
     Replot(plot_);
 }
 
@@ -177,14 +200,13 @@ LiveGraphs::LiveGraphs(Panels& panels, const ParameterSet& record, const RowColo
       xInt3D_(panels.datap.ui.Graph3DXInt),
       yInt3D_(panels.datap.ui.Graph3DYInt),
       intGraph2D_(panels.datap.ui.Graph2DInt) {
-    intGraph2D_->addLayer("cursor", intGraph2D_->layer("main"), QCustomPlot::limAbove);
     intGraph2D_->yAxis->setRange(0, 100);
     intGraph2D_->yAxis->setTickLabels(false);
     intBand2D_ = new QCPItemRect(intGraph2D_);
     intBand2D_->setPen(QPen(Colour(0x408080)));
     intBand2D_->setBrush(QBrush(Colour(0x408080)));
     intBand2D_->setVisible(false);
-    intCursor2D_ = AddPointGraph(intGraph2D_, "cursor");
+    intCursor2D_ = AddPointGraph(intGraph2D_);
 
     Ui::DATAP& d = panels.datap.ui;
     connect(d.TabDataP1, &QTabWidget::currentChanged, this, &LiveGraphs::ReplotVisible);
@@ -225,7 +247,7 @@ void LiveGraphs::PlotGraphs2D(const MeasurementFrame& f) {
     const TeachExtents& e = teachExtents;
     xy2D_.ShowPoint(f.x, f.y, WindowFor(f.x, {e.minX, e.maxX}, f.y, {e.minY, e.maxY}));
     SetPoint(intCursor2D_, IntGraphCursor(f.intensity, CalculationMode()), 50);
-    Replot(intGraph2D_);
+    ReplotPoint(intCursor2D_);
 }
 
 void LiveGraphs::PlotGraphs3D(const MeasurementFrame& f) {
