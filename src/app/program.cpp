@@ -13,8 +13,9 @@ Program::Program(Platform& platform, QString programDir)
       help(platform),
       password(panels, platform),
       paramControls(panels.mainUi, parameterSet),
-      parameterFile(platform, paramControls, parameterSet, paths.parameterFile),
-      transfer(link, flags, parameterSet, paramControls, parameterFile),
+      cascade(panels, paramControls, parameterSet, platform),
+      parameterFile(platform, paramControls, cascade, parameterSet, paths.parameterFile),
+      transfer(link, flags, parameterSet, paramControls, cascade, parameterFile),
       attributes(panels, platform),
       graphs(panels, parameterSet, attributes.rowColors),
       displays(panels, graphs),
@@ -38,11 +39,11 @@ Program::Program(Platform& platform, QString programDir)
     });
     connect(panels.mainUi.EditID, &QLineEdit::editingFinished, this,
             [this] { SetSensorId(panels.mainUi.EditID->text()); });
-    connect(&paramControls, &ParameterControls::TaughtColoursChanged, this, [this] {
+    connect(&cascade, &ModeCascade::TaughtColoursChanged, this, [this] {
         graphs.DrawTeachTolerances();
         graphs.PlotLiveGraphs(acquisition.frame);
     });
-    connect(&paramControls, &ParameterControls::CalculationModeApplied, &graphs,
+    connect(&cascade, &ModeCascade::CalculationModeApplied, &graphs,
             &LiveGraphs::ApplyCalculationMode);
     connect(panels.mainUi.EditNo, &QSpinBox::editingFinished, &graphs,
             &LiveGraphs::DrawIntensityBand);

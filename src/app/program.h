@@ -18,6 +18,7 @@
 #include "live/goloop.h"
 #include "live/graphs.h"
 #include "live/livedisplays.h"
+#include "params/cascade.h"
 #include "params/paramcontrols.h"
 #include "params/paramfile.h"
 #include "params/tableattributes.h"
@@ -43,6 +44,7 @@ class Program : public QObject {
     HelpPopups help;
     PasswordPopup password;
     ParameterControls paramControls;
+    ModeCascade cascade;
     ParameterFile parameterFile;
     ParameterTransfer transfer;
     TableAttributes attributes;

@@ -4,25 +4,25 @@
 
 #include "ui/grid.h"
 
+int RingCode(const QComboBox* ring) {
+    const QVariant data = ring->currentData();
+    return data.isValid() ? data.toInt() : ring->currentIndex();
+}
+
+// Reading an empty ring keeps the record's value: an unknown sensor value is shown as
+// missing, never altered.
+void SetRing(QComboBox* ring, int code) {
+    int index = ring->findData(code);
+    if (index < 0 && !ring->itemData(0).isValid()) index = code < ring->count() ? code : -1;
+    ring->setCurrentIndex(index);
+}
+
 namespace {
 
 // Rings whose item order is not their code order carry the code as item data.
 void SetRingCodes(QComboBox* ring, std::initializer_list<int> codes) {
     int i = 0;
     for (int code : codes) ring->setItemData(i++, code);
-}
-
-int RingCode(const QComboBox* ring) {
-    const QVariant data = ring->currentData();
-    return data.isValid() ? data.toInt() : ring->currentIndex();
-}
-
-// A code the ring does not offer leaves the ring empty, and reading an empty ring
-// keeps the record's value: an unknown sensor value is shown as missing, never altered.
-void SetRing(QComboBox* ring, int code) {
-    int index = ring->findData(code);
-    if (index < 0 && !ring->itemData(0).isValid()) index = code < ring->count() ? code : -1;
-    ring->setCurrentIndex(index);
 }
 
 void ReadControl(const QWidget* control, uint16_t& field) {
@@ -92,13 +92,6 @@ ParameterControls::ParameterControls(Ui::MAINP& ui, ParameterSet& record)
 
     connect(ui_.SlidePower, &QSlider::valueChanged, this,
             [this](int v) { ui_.DispPowerValue->setText(QString::number(v)); });
-    connect(ui_.EditCalcmode, &QComboBox::activated, this,
-            &ParameterControls::OnCalculationModeCommitted);
-    for (QComboBox* ring : {ui_.EditPmode, ui_.EditLedMode, ui_.EditDigOutmode, ui_.EditEvalmode,
-                            ui_.EditExteach, ui_.EditTrigger})
-        connect(ring, &QComboBox::activated, this, &ParameterControls::ApplyModeCascade);
-    connect(ui_.EditMaxVecNo, &QSpinBox::editingFinished, this,
-            &ParameterControls::ApplyModeCascade);
 }
 
 void ParameterControls::ControlsToParameterSet() {
@@ -117,6 +110,8 @@ void ParameterControls::ReadModeFields() {
 }
 
 void ParameterControls::ParameterSetToControls() {
+    // Values written by the program are not the operator's change of the switch.
+    const QSignalBlocker quiet(ui_.EditColorGroups);
     for (const ScalarBinding& b : bindings_) {
         WriteControl(b.control, record_.scalars.*b.field);
         if (b.control == ui_.EditExteach) UpdateTriggerList();
@@ -134,6 +129,12 @@ void ParameterControls::TeachTableToGrid() {
             SetCellWord(ui_.GridCtt, r, c, record_.table[r].cell[c]);
 }
 
+void ParameterControls::ConvertTeachTable(int oldMode, int newMode) {
+    if (Is3D(oldMode) == Is3D(newMode)) return;
+    ConvertTeachVectors(record_.table, oldMode, newMode);
+    TeachTableToGrid();
+}
+
 void ParameterControls::UpdateTriggerList() {
     QComboBox* ring = ui_.EditTrigger;
     if (ui_.EditExteach->currentIndex() == EXTEACH_OFF) {
@@ -141,31 +142,5 @@ void ParameterControls::UpdateTriggerList() {
             for (const char* mode : TRIGGER_INPUT_MODES) ring->addItem(mode);
         return;
     }
-    if (ring->currentIndex() >= TRIGGER_EXT1) ring->setCurrentIndex(TRIGGER_CONT);
     while (ring->count() > 2) ring->removeItem(ring->count() - 1);
-}
-
-void ParameterControls::ApplyModeCascade() {
-    ReadModeFields();
-    UpdateTriggerList();
-    emit CalculationModeApplied(record_.scalars.calculationMode);
-}
-
-void ParameterControls::ParametersArrived() {
-    ParameterSetToControls();
-    ApplyModeCascade();
-    emit TaughtColoursChanged();
-}
-
-void ParameterControls::OnCalculationModeCommitted() {
-    const int oldMode = record_.scalars.calculationMode;
-    ControlsToParameterSet();
-    const int newMode = record_.scalars.calculationMode;
-    if (Is3D(oldMode) != Is3D(newMode)) {
-        ConvertTeachVectors(record_.table, oldMode, newMode);
-        TeachTableToGrid();
-    }
-    ApplyModeCascade();
-    ControlsToParameterSet();
-    emit TaughtColoursChanged();
 }

@@ -9,6 +9,11 @@
 #include "core/parameterset.h"
 #include "ui/panels.h"
 
+// The code a ring shows (its item data where the order is not the code order); a
+// code the ring does not offer leaves it empty.
+int RingCode(const QComboBox* ring);
+void SetRing(QComboBox* ring, int code);
+
 // One scalar of the record and the control that shows it.
 struct ScalarBinding {
     uint16_t ParameterScalars::*field;
@@ -30,21 +35,11 @@ class ParameterControls : public QObject {
     void ReadModeFields();
     // The TRIGGER ring offers EXT1 to PARA only while EXTERN TEACH is OFF.
     void UpdateTriggerList();
-    // Runs after a committed mode change and after parameters were read.
-    void ApplyModeCascade();
-    // Parameters arrived from the sensor or a file: the controls, the cascade and the
-    // taught colours follow the record.
-    void ParametersArrived();
-
-  signals:
-    // The teach table or the calculation mode changed: the graphs redraw the taught colours.
-    void TaughtColoursChanged();
-    // The cascade has run: the graphs follow the calculation mode.
-    void CalculationModeApplied(int calculationMode);
+    void TeachTableToGrid();
+    // Rearranges the teach table of the record and the grid for a new calculation mode.
+    void ConvertTeachTable(int oldMode, int newMode);
 
   private:
-    void OnCalculationModeCommitted();
-    void TeachTableToGrid();
 
     Ui::MAINP& ui_;
     ParameterSet& record_;

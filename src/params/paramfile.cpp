@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "params/cascade.h"
 #include "params/paramcontrols.h"
 #include "ui/platform.h"
 
@@ -95,9 +96,14 @@ ParameterFileGaps ReadParameterValues(const IniText& ini, ParameterSet& set) {
     return gaps;
 }
 
-ParameterFile::ParameterFile(Platform& platform, ParameterControls& controls, ParameterSet& record,
+ParameterFile::ParameterFile(Platform& platform, ParameterControls& controls,
+                             ModeCascade& cascade, ParameterSet& record,
                              QString& rememberedPath)
-    : platform_(platform), controls_(controls), record_(record), rememberedPath_(rememberedPath) {}
+    : platform_(platform),
+      controls_(controls),
+      cascade_(cascade),
+      record_(record),
+      rememberedPath_(rememberedPath) {}
 
 QString ParameterFile::ChooseFile(bool forWriting) {
     const QString start = QFileInfo(rememberedPath_).dir().filePath("Parameter.ini");
@@ -160,7 +166,7 @@ void ParameterFile::ReadParameterFile() {
                 "Following teach vectors could not be read \nand where set to default value:\n\n" +
                     gaps.rows);
     }
-    controls_.ParametersArrived();
+    cascade_.ParametersArrived();
 }
 
 

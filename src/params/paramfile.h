@@ -9,6 +9,7 @@
 
 class Platform;
 class ParameterControls;
+class ModeCascade;
 
 IniText BuildParameterFile(const ParameterSet& set);
 // The "PARAMETER" and "TEACH VECTOR n" sections (also part of the hardware file).
@@ -23,7 +24,8 @@ ParameterFileGaps ReadParameterValues(const IniText& ini, ParameterSet& set);
 
 class ParameterFile {
   public:
-    ParameterFile(Platform& platform, ParameterControls& controls, ParameterSet& record,
+    ParameterFile(Platform& platform, ParameterControls& controls, ModeCascade& cascade,
+                  ParameterSet& record,
                   QString& rememberedPath);
 
     void WriteParameterFile();
@@ -36,6 +38,7 @@ class ParameterFile {
 
     Platform& platform_;
     ParameterControls& controls_;
+    ModeCascade& cascade_;
     ParameterSet& record_;
     QString& rememberedPath_;
 };

@@ -2,6 +2,7 @@
 
 #include "core/flags.h"
 #include "link/link.h"
+#include "params/cascade.h"
 #include "params/paramcontrols.h"
 #include "params/paramfile.h"
 
@@ -11,8 +12,14 @@ void ReportSensorCount(SensorLink& link, const QString& memoryText) {
 }
 
 ParameterTransfer::ParameterTransfer(SensorLink& link, ProgramFlags& flags, ParameterSet& record,
-                                     ParameterControls& controls, ParameterFile& file)
-    : link_(link), flags_(flags), record_(record), controls_(controls), file_(file) {}
+                                     ParameterControls& controls, ModeCascade& cascade,
+                                     ParameterFile& file)
+    : link_(link),
+      flags_(flags),
+      record_(record),
+      controls_(controls),
+      cascade_(cascade),
+      file_(file) {}
 
 bool ParameterTransfer::SendBlock(uint16_t param, std::span<const uint16_t> words) {
     if (!link_.Request({.order = ORDER_SEND_PARAMETERS, .param = param, .words = words}))
@@ -56,5 +63,5 @@ void ParameterTransfer::GetParameters() {
     SetScalarWords(record_.scalars, link_.buffers.payloadWords);
     if (!ReadBlock(TableBlockParam(s), TABLE_BLOCK_BYTES)) return;
     SetTableWords(record_.table, link_.buffers.payloadWords);
-    controls_.ParametersArrived();
+    cascade_.ParametersArrived();
 }

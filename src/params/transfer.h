@@ -10,6 +10,7 @@ struct ProgramFlags;
 class SensorLink;
 class ParameterControls;
 class ParameterFile;
+class ModeCascade;
 
 namespace TransferTexts {
 inline const QString RAM_COUNT =
@@ -25,7 +26,7 @@ void ReportSensorCount(SensorLink& link, const QString& memoryText);
 class ParameterTransfer {
   public:
     ParameterTransfer(SensorLink& link, ProgramFlags& flags, ParameterSet& record,
-                      ParameterControls& controls, ParameterFile& file);
+                      ParameterControls& controls, ModeCascade& cascade, ParameterFile& file);
 
     void SendParameters();
     void GetParameters();
@@ -40,5 +41,6 @@ class ParameterTransfer {
     ProgramFlags& flags_;
     ParameterSet& record_;
     ParameterControls& controls_;
+    ModeCascade& cascade_;
     ParameterFile& file_;
 };
