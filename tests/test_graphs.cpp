@@ -31,6 +31,15 @@ TEST(AxisWindow, ExtentsAndWindowsOfTheWorkedCases) {
     oneRow[7] = {{1000, 2000, 100, 3000, 150}, 0, 0, 0};  // X Y INT 2D: x, y, CTO, INT, ITO
     TeachTable uncounted = UniformTable(1);
     uncounted[3] = {{5, 8, 20, 3000, 100}, 0, 0, 0};
+    uncounted[4] = {{10, 10, 20, 3000, 100}, 0, 0, 0};
+    // One coordinate above 10 is enough to count a row.
+    TeachTable oneAxis = UniformTable(1);
+    oneAxis[0] = {{5, 2000, 10, 100, 0}, 0, 0, 0};
+    oneAxis[1] = {{11, 0, 10, 100, 0}, 0, 0, 0};
+    // An odd span: the centre is truncated, 900 + 201 / 2 = 1000.
+    TeachTable oddSpan = UniformTable(1);
+    oddSpan[0] = {{1000, 1000, 100, 2000, 0}, 0, 0, 0};
+    oddSpan[1] = {{1091, 1000, 10, 2000, 0}, 0, 0, 0};
     const Case cases[] = {
         {"reset table", UniformTable(1), 500, 300, {0, 0, 0, 10000, 10000, 10000},
          {{-25, 10025}, {-25, 10025}}},
@@ -40,8 +49,12 @@ TEST(AxisWindow, ExtentsAndWindowsOfTheWorkedCases) {
          {{875, 1525}, {1675, 2325}}},
         {"point left of and below it", oneRow, 500, 1000, {900, 1900, 2850, 1100, 2100, 3150},
          {{225, 1375}, {975, 2125}}},
-        {"row near the origin is drawn, not counted", uncounted, 500, 300,
+        {"rows near the origin are drawn, not counted", uncounted, 500, 300,
          {0, 0, 0, 10000, 10000, 10000}, {{-25, 10025}, {-25, 10025}}},
+        {"x or y above 10 counts", oneAxis, 5, 1000, {-5, -10, 100, 21, 2010, 100},
+         {{-1027, 1043}, {-35, 2035}}},
+        {"odd span truncates", oddSpan, 1000, 1000, {900, 900, 2000, 1101, 1100, 2000},
+         {{875, 1125}, {875, 1125}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -221,8 +234,13 @@ TEST(SetModeLabels, LabelsColoursAndSignalItemsPerMode) {
         EXPECT_EQ((QStringList{g.EditSignal->itemText(3), g.EditSignal->itemText(4),
                                g.EditSignal->itemText(5)}),
                   c.names);
-        EXPECT_TRUE(d.DispX->styleSheet().contains("background-color: #FF0000"));
-        EXPECT_TRUE(d.DispY->styleSheet().contains(QString("background-color: ") + c.yField));
+        const bool sim = c.mode == CALC_SIM_2D || c.mode == CALC_SIM_3D;
+        EXPECT_EQ(d.DispX->styleSheet(),
+                  QString("QLineEdit { background-color: #FF0000; border: 2px solid %1; }")
+                      .arg(sim ? "#00FF00" : "#E0E0E0"));
+        EXPECT_EQ(d.DispY->styleSheet(),
+                  QString("QLineEdit { background-color: %1; border: 2px solid %2; }")
+                      .arg(c.yField, sim ? "#80FFFF" : "#E0E0E0"));
     }
 }
 
@@ -256,7 +274,12 @@ TEST(RecordChart, SignalSelectsOneGraphAndPanelsSwap) {
     p.panels.datap.ui.ButtonShowGraph->click();
     EXPECT_TRUE(p.panels.graphp.widget.isVisible());
     for (auto [signal, shown] : {std::pair{6, 6}, {9, 0}, {3, 3}}) {
-        p.graphs.recordChart.ShowSignal(signal);
+        if (signal < g.EditSignal->count()) {
+            g.EditSignal->setCurrentIndex(signal);  // as the operator chooses it
+            emit g.EditSignal->activated(signal);
+        } else {
+            p.graphs.recordChart.ShowSignal(signal);
+        }
         for (int s = 0; s < RECORD_SIGNALS; ++s)
             EXPECT_EQ(graphs[s]->isVisibleTo(&p.panels.graphp.widget), s == shown) << signal;
     }
@@ -267,4 +290,44 @@ TEST(RecordChart, SignalSelectsOneGraphAndPanelsSwap) {
     EXPECT_EQ(g.PanelGraphGraph6->graph(0)->data()->at(1)->value, 70);
     g.ButtonGpClose->click();
     EXPECT_TRUE(p.panels.datap.widget.isVisible());
+}
+
+TEST(DrawIntensityBand, FollowsTheNoFieldAtOnce) {
+    Rig rig;
+    Program& p = rig.program;
+    Ui::MAINP& m = p.panels.mainUi;
+    SetCellWord(m.GridCtt, 6, 3, 2000);
+    SetCellWord(m.GridCtt, 6, 4, 50);
+    m.EditNo->stepBy(6);  // arrows and wheel change the row without an Enter
+    QCPItemRect* band = nullptr;
+    for (int i = 0; i < p.panels.datap.ui.Graph2DInt->itemCount(); ++i)
+        if (auto* r = qobject_cast<QCPItemRect*>(p.panels.datap.ui.Graph2DInt->item(i))) band = r;
+    ASSERT_NE(band, nullptr);
+    EXPECT_EQ(band->topLeft->coords(), QPointF(1950, 100));
+    EXPECT_EQ(band->bottomRight->coords(), QPointF(2050, 0));
+}
+
+TEST(LiveGraphs, AGraphHiddenDuringAChangeIsRedrawnWhenShown) {
+    Rig rig;
+    Program& p = rig.program;
+    p.window.show();
+    p.panels.ShowChildPanel(&p.panels.graphp.widget);
+    QCustomPlot* xy = p.panels.datap.ui.Graph2D;
+    ASSERT_FALSE(xy->isVisible());
+    p.parameterSet.table[0] = {{1000, 2000, 100, 3000, 150}, 0, 0, 0};
+    p.graphs.DrawTeachTolerances();
+    int replots = 0;
+    QObject::connect(xy, &QCustomPlot::afterReplot, [&] { ++replots; });
+    p.panels.graphp.ui.ButtonGpClose->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return replots > 0; }, 2000));
+}
+
+TEST(StripChart, ThreeDPageChartHasNoZoom) {
+    Rig rig;
+    Program& p = rig.program;
+    p.window.show();
+    p.panels.datap.ui.TabDataP1->setCurrentIndex(DATA_PAGE_3D);
+    QCustomPlot* chart = p.panels.datap.ui.GraphRGB3D;
+    QTest::mouseDClick(chart, Qt::LeftButton, {}, chart->rect().center());
+    EXPECT_EQ(chart->yAxis->range(), QCPRange(0, 4096));
 }

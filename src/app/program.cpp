@@ -45,7 +45,9 @@ Program::Program(Platform& platform, QString programDir)
     });
     connect(&cascade, &ModeCascade::CalculationModeApplied, &graphs,
             &LiveGraphs::ApplyCalculationMode);
-    connect(panels.mainUi.EditNo, &QSpinBox::editingFinished, &graphs,
+    // A committed row number: arrows and the wheel commit at once, typing on Enter.
+    panels.mainUi.EditNo->setKeyboardTracking(false);
+    connect(panels.mainUi.EditNo, &QSpinBox::valueChanged, &graphs,
             &LiveGraphs::DrawIntensityBand);
     connect(&window, &MainWindow::CloseRequested, this, &Program::OnCloseRequest);
     connect(panels.mainUi.TabMain1, &QTabWidget::currentChanged, this, &Program::OnMainTabChanged);

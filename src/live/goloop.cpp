@@ -24,8 +24,7 @@ void AcquisitionLoop::RunGoLoop() {
         if (!flags_.goRunning) break;
         if (!link_.Request({.order = ORDER_GET_DATA})) continue;
         DecodeDataFrame();
-        displays_.UpdateRawValues(frame);
-        displays_.UpdateLiveDisplays(frame, record_.scalars.evaluationMode);
+        displays_.UpdateFrame(frame, record_.scalars.evaluationMode);
         emit FrameArrived(frame);
     }
     displays_.Flush();  // the last frame stays on screen

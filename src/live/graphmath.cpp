@@ -46,7 +46,7 @@ struct SpanCentre {
     int span, centre;
 };
 
-// Integer arithmetic, division truncating towards zero, as the sensor's tools do.
+// Integer arithmetic; the division truncates towards zero.
 SpanCentre SpanAndCentre(int c, Range extent) {
     int span = extent.hi - extent.lo;
     int from = extent.lo;

@@ -62,7 +62,8 @@ bool SimModes(int calculationMode) {
 
 }  // namespace
 
-StripChart::StripChart(QCustomPlot* plot, std::array<uint32_t, 3> colours, Range manualRange)
+StripChart::StripChart(QCustomPlot* plot, std::array<uint32_t, 3> colours, Range manualRange,
+                       Zoom zoom)
     : plot_(plot), manual_(manualRange) {
     for (int t = 0; t < 3; ++t) {
         traces_[t] = plot_->addGraph();
@@ -70,6 +71,7 @@ StripChart::StripChart(QCustomPlot* plot, std::array<uint32_t, 3> colours, Range
     }
     plot_->xAxis->setRange(0, CHART_SAMPLES_WINDOW);
     plot_->yAxis->setRange(manual_.lo, manual_.hi);
+    if (zoom == Zoom::Disabled) return;
     connect(plot_, &QCustomPlot::mousePress, this, [this](QMouseEvent* event) {
         if (event->button() != Qt::LeftButton) return;
         zooming_ = false;
@@ -113,6 +115,15 @@ ColourSpaceGraph::ColourSpaceGraph(QCustomPlot* plot) : plot_(plot) {
         ellipse->setVisible(false);
     }
     cursor_ = AddPointGraph(plot_);
+}
+
+void ColourSpaceGraph::SetTitle(const QString& title) {
+    if (!title_) {
+        plot_->plotLayout()->insertRow(0);
+        title_ = new QCPTextElement(plot_, title, QFont(plot_->font().family(), 8));
+        plot_->plotLayout()->addElement(0, 0, title_);
+    }
+    title_->setText(title);
 }
 
 void ColourSpaceGraph::ClearTolerances() {
@@ -184,7 +195,6 @@ void RecordChart::ShowSignal(int signal) {
     if (signal < 0 || signal >= RECORD_SIGNALS) signal = 0;
     for (QCustomPlot* plot : plots_) plot->setVisible(false);
     plots_[signal]->setVisible(true);
-    plots_[signal]->replot();
 }
 
 LiveGraphs::LiveGraphs(Panels& panels, const ParameterSet& record, const RowColors& rowColors)
@@ -192,9 +202,13 @@ LiveGraphs::LiveGraphs(Panels& panels, const ParameterSet& record, const RowColo
       panels_(panels),
       record_(record),
       rowColors_(rowColors),
-      rgbChart_(panels.datap.ui.GraphRGB, {0xFF0000, 0x00C000, 0x0000FF}, RGB_RANGE),
-      intChart_(panels.datap.ui.GraphINT1, {0x008080, 0x808080, 0x808080}, RGB_RANGE),
-      rgbChart3D_(panels.datap.ui.GraphRGB3D, {0xFF0000, 0x00C000, 0x0000FF}, RGB_RANGE),
+      rgbChart_(panels.datap.ui.GraphRGB, {0xFF0000, 0x00C000, 0x0000FF}, RGB_RANGE,
+                StripChart::Zoom::Enabled),
+      intChart_(panels.datap.ui.GraphINT1, {0x008080, 0x808080, 0x808080}, RGB_RANGE,
+                StripChart::Zoom::Enabled),
+      // The graphs of the 3D page have no zoom, its RGB chart included.
+      rgbChart3D_(panels.datap.ui.GraphRGB3D, {0xFF0000, 0x00C000, 0x0000FF}, RGB_RANGE,
+                  StripChart::Zoom::Disabled),
       xy2D_(panels.datap.ui.Graph2D),
       xy3D_(panels.datap.ui.Graph3DXY),
       xInt3D_(panels.datap.ui.Graph3DXInt),
@@ -209,7 +223,10 @@ LiveGraphs::LiveGraphs(Panels& panels, const ParameterSet& record, const RowColo
     intCursor2D_ = AddPointGraph(intGraph2D_);
 
     Ui::DATAP& d = panels.datap.ui;
-    connect(d.TabDataP1, &QTabWidget::currentChanged, this, &LiveGraphs::ReplotVisible);
+    for (QCustomPlot* plot : panels.datap.widget.findChildren<QCustomPlot*>())
+        plot->installEventFilter(this);
+    for (QCustomPlot* plot : panels.graphp.widget.findChildren<QCustomPlot*>())
+        plot->installEventFilter(this);
     connect(d.ButtonShowGraph, &QPushButton::clicked, this,
             [this] { panels_.ShowChildPanel(&panels_.graphp.widget); });
     connect(panels.graphp.ui.ButtonGpClose, &QPushButton::clicked, this,
@@ -316,6 +333,9 @@ void LiveGraphs::SetModeLabels(int calculationMode) {
         a.graph.Plot()->yAxis->setLabel(names[a.vertical]);
     }
     intGraph2D_->xAxis->setLabel(names[2]);
+    xy3D_.SetTitle(names[0] + "/" + names[1]);
+    xInt3D_.SetTitle(names[0] + "/" + names[2]);
+    yInt3D_.SetTitle(names[1] + "/" + names[2]);
 }
 
 void LiveGraphs::ApplyCalculationMode(int calculationMode) {
@@ -324,6 +344,12 @@ void LiveGraphs::ApplyCalculationMode(int calculationMode) {
     intChart_.SetManualRange(intRange);
     intGraph2D_->xAxis->setRange(intRange.lo, intRange.hi);
     ReplotVisible();
+}
+
+bool LiveGraphs::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->property(STALE).toBool())
+        Replot(static_cast<QCustomPlot*>(watched));
+    return false;
 }
 
 void LiveGraphs::ReplotVisible() {

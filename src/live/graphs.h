@@ -16,13 +16,15 @@ class QCustomPlot;
 class QCPGraph;
 class QCPItemEllipse;
 class QCPItemRect;
+class QCPTextElement;
 
 // A strip chart of three traces over the 100 stored samples, with its zoom: a left
 // double click autoscales the value axis, a left click returns to the manual range.
 class StripChart : public QObject {
     Q_OBJECT
   public:
-    StripChart(QCustomPlot* plot, std::array<uint32_t, 3> colours, Range manualRange);
+    enum class Zoom { Enabled, Disabled };
+    StripChart(QCustomPlot* plot, std::array<uint32_t, 3> colours, Range manualRange, Zoom zoom);
     void Show(const History& history);
     // The manual range, taken at once unless the chart is zooming.
     void SetManualRange(Range range);
@@ -43,11 +45,14 @@ class ColourSpaceGraph {
     void ClearTolerances();
     void SetTolerance(int row, int x1, int y1, int x2, int y2, uint32_t colour);
     void ShowPoint(int x, int y, const AxisWindow& window);
+    // The projection's name above the graph ("X/Y", "s/M", ...).
+    void SetTitle(const QString& title);
     QCustomPlot* Plot() const { return plot_; }
 
   private:
     QCustomPlot* plot_;
     QCPGraph* cursor_;
+    QCPTextElement* title_ = nullptr;
     std::array<QCPItemEllipse*, TEACH_ROWS> ellipses_;
 };
 
@@ -88,6 +93,10 @@ class LiveGraphs : public QObject {
     void SetModeLabels(int calculationMode);
     // After the mode cascade: the labels, and the INT chart's manual range.
     void ApplyCalculationMode(int calculationMode);
+
+  protected:
+    // A graph that missed a change while hidden is drawn when it is shown.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     int CalculationMode() const { return record_.scalars.calculationMode; }

@@ -107,6 +107,11 @@ void LiveDisplays::UpdateRawValues(const MeasurementFrame& f) {
     Schedule();
 }
 
+void LiveDisplays::UpdateFrame(const MeasurementFrame& f, int evaluationMode) {
+    rawWaiting_ = true;
+    UpdateLiveDisplays(f, evaluationMode);
+}
+
 void LiveDisplays::Schedule() {
     if (!sinceShown_.isValid() || sinceShown_.elapsed() >= DISPLAY_INTERVAL_MS)
         Flush();

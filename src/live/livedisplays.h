@@ -41,6 +41,8 @@ class LiveDisplays : public QObject {
     void UpdateLiveDisplays(const MeasurementFrame& frame, int evaluationMode);
     // The raw values and their spread on the calibration page, at the same pace.
     void UpdateRawValues(const MeasurementFrame& frame);
+    // A data frame of a loop: the raw values, then the live displays, shown together.
+    void UpdateFrame(const MeasurementFrame& frame, int evaluationMode);
     // Shows a waiting frame now.
     void Flush();
 
