@@ -83,9 +83,13 @@ struct GraphPage {
 const GraphPage GRAPH_PAGES[] = {{"2D", CALC_XYINT_2D, DATA_PAGE_2D},
                                  {"3D", CALC_XYINT_3D, DATA_PAGE_3D}};
 
+// The mode as the operator picks it, so the taught table is converted with it.
 void ShowGraphPage(Program& p, const GraphPage& page, bool graphsVisible) {
-    p.panels.mainUi.EditCalcmode->setCurrentIndex(page.calculationMode);
-    p.paramControls.ControlsToParameterSet();
+    QComboBox* mode = p.panels.mainUi.EditCalcmode;
+    if (mode->currentIndex() != page.calculationMode) {
+        mode->setCurrentIndex(page.calculationMode);
+        emit mode->activated(page.calculationMode);
+    }
     p.panels.datap.ui.TabDataP1->setCurrentIndex(page.page);
     p.panels.datap.ui.TabDataP1->setVisible(graphsVisible);
 }

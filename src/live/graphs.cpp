@@ -65,6 +65,8 @@ bool SimModes(int calculationMode) {
 StripChart::StripChart(QCustomPlot* plot, std::array<uint32_t, 3> colours, Range manualRange,
                        Zoom zoom)
     : plot_(plot), manual_(manualRange) {
+    // Redrawn at the screen's pace: plain lines cost a fraction of smoothed ones.
+    plot_->setNotAntialiasedElements(QCP::aeAll);
     for (int t = 0; t < 3; ++t) {
         traces_[t] = plot_->addGraph();
         traces_[t]->setPen(QPen(Colour(colours[t]), 1.5));
