@@ -287,6 +287,21 @@ TEST(CheckColourLimits, LimitsMessagesAndRowLabels) {
     }
 }
 
+TEST(CheckColourLimits, ReadSetAboveTheLimitIsReportedNotClampedSilently) {
+    CascadeRig r;
+    ParameterSet set = SampleParameters();
+    set.scalars.evaluationMode = BEST_HIT;
+    set.scalars.colorGroup = 0;
+    set.scalars.digitalOutmode = BINARY;
+    set.scalars.maxVecNo = 40;
+    r.program.parameterSet = set;
+    r.program.cascade.ParametersArrived();
+    ASSERT_EQ(r.platform.shown.size(), 1);
+    EXPECT_EQ(r.platform.shown[0].text, LimitTexts::MAX_VEC_NO);
+    EXPECT_EQ(r.ui.EditMaxVecNo->value(), 31);
+    EXPECT_EQ(r.ui.TabMain1->currentIndex(), PAGE_PARAMETER);
+}
+
 TEST(ModeCascade, SecondRunOnUnchangedControlsChangesNothing) {
     CascadeRig r;
     r.Apply({.evaluation = COL5, .outmode = DIRECT_LO, .maxVecNo = 12});
@@ -331,6 +346,7 @@ TEST(GroupHoldTables, TypedGroupIsHeldToTheOutputMode) {
         ASSERT_NE(editor, nullptr);
         editor->setValue(typed);
         emit grid->itemDelegate()->commitData(editor);
+        QCoreApplication::processEvents();  // the check runs once the editor has closed
         EXPECT_EQ(CellWord(grid, 5, 0), kept) << typed;
         EXPECT_EQ(grid->item(5, 0)->background().color(),
                   kept == typed ? QColor(255, 255, 255) : QColor(255, 0, 0));

@@ -25,6 +25,8 @@ Program::Program(Platform& platform, QString programDir)
       panelSettings(programDir, window, comm, attributes, paths, *panels.mainUi.EditID),
       hardwareInfo(link, flags, platform, transfer, paramControls, parameterSet, calibration,
                    panels.mainUi, paths.hardwareIniFile),
+      teachTable(panels, flags, paramControls, graphs, displays, attributes, platform,
+                 TEACH_TABLE_HELP),
       programDir_(std::move(programDir)) {
     for (int i = 0; i < HELP_TABLE_COUNT; ++i) {
         const HelpTable& t = HELP_TABLES[i];
@@ -41,7 +43,7 @@ Program::Program(Platform& platform, QString programDir)
             [this] { SetSensorId(panels.mainUi.EditID->text()); });
     connect(&cascade, &ModeCascade::TaughtColoursChanged, this, [this] {
         graphs.DrawTeachTolerances();
-        graphs.PlotLiveGraphs(acquisition.frame);
+        graphs.PlotLiveGraphs(graphs.ShownFrame());
     });
     connect(&cascade, &ModeCascade::CalculationModeApplied, &graphs,
             &LiveGraphs::ApplyCalculationMode);
@@ -71,6 +73,8 @@ void Program::StartUp() {
     panels.ShowChildPanel(&panels.datap.widget);
     window.show();
     panelSettings.ReadCommunicationSettings();
+    // The panels agree with the modes also when no sensor answers.
+    cascade.ApplyModeCascade();
     const ButtonsDimmed dimmed(commandBar, DimMode::Transfer);
     comm.TryToConnect();
 }

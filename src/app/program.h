@@ -23,6 +23,7 @@
 #include "params/paramfile.h"
 #include "params/tableattributes.h"
 #include "params/transfer.h"
+#include "teach/teachtable.h"
 #include "ui/help.h"
 
 class Platform;
@@ -55,6 +56,7 @@ class Program : public QObject {
     CommunicationPage comm;
     PanelSettings panelSettings;
     HardwareInfoFile hardwareInfo;
+    TeachTableEditor teachTable;
 
     // The sensor identification (at most 100 characters), shown on every panel that
     // names the sensor.

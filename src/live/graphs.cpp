@@ -254,6 +254,7 @@ void LiveGraphs::UpdateGraphHistories(const MeasurementFrame& f) {
 }
 
 void LiveGraphs::PlotLiveGraphs(const MeasurementFrame& frame) {
+    shown_ = frame;
     rgbChart_.Show(rgbHistory);
     intChart_.Show(intensityHistory);
     if (Is3D(CalculationMode()))
@@ -304,6 +305,12 @@ void LiveGraphs::DrawIntensityBand() {
     intBand2D_->bottomRight->setCoords(band.upper, 0);
     intBand2D_->setVisible(true);
     Replot(intGraph2D_);
+}
+
+void LiveGraphs::ClearTeachGraphics() {
+    for (ColourSpaceGraph* g : {&xy2D_, &xy3D_, &xInt3D_, &yInt3D_}) g->ClearTolerances();
+    intBand2D_->setVisible(false);
+    ReplotVisible();
 }
 
 void LiveGraphs::SetModeLabels(int calculationMode) {

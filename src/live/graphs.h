@@ -90,6 +90,11 @@ class LiveGraphs : public QObject {
     void PlotLiveGraphs(const MeasurementFrame& frame);
     void DrawTeachTolerances();
     void DrawIntensityBand();
+    // The ellipses and the band disappear (a reset teach table) until the next
+    // DrawTeachTolerances.
+    void ClearTeachGraphics();
+    // The frame the graphs show (the cursor positions).
+    const MeasurementFrame& ShownFrame() const { return shown_; }
     void SetModeLabels(int calculationMode);
     // After the mode cascade: the labels, and the INT chart's manual range.
     void ApplyCalculationMode(int calculationMode);
@@ -119,4 +124,5 @@ class LiveGraphs : public QObject {
     QCustomPlot* intGraph2D_;
     QCPGraph* intCursor2D_;
     QCPItemRect* intBand2D_;
+    MeasurementFrame shown_{};
 };

@@ -68,14 +68,19 @@ ModeCascade::ModeCascade(Panels& panels, ParameterControls& controls, const Para
     connect(ui_.EditColorGroups, &QCheckBox::toggled, this, &ModeCascade::ApplyModeCascade);
     connect(ui_.EditCalcmode, &QComboBox::activated, this,
             &ModeCascade::OnCalculationModeCommitted);
-    // Only an operator's edit runs the cascade, not the cells the program writes.
+    // Only an operator's edit runs the cascade, not the cells the program writes; queued,
+    // so the editor has closed before a message can take its focus.
     connect(ui_.EditGridGroups->itemDelegate(), &QAbstractItemDelegate::commitData, this,
-            &ModeCascade::OnGroupCellCommitted);
+            &ModeCascade::OnGroupCellCommitted, Qt::QueuedConnection);
     connect(ui_.ButtonResetGroupTable, &QPushButton::clicked, this, &ModeCascade::ResetGroupTable);
     connect(ui_.ButtonResetHoldTable, &QPushButton::clicked, this, &ModeCascade::ResetHoldTable);
 }
 
 void ModeCascade::ApplyModeCascade() {
+    // A limit message takes the focus from the control being edited, which commits it
+    // once more: that commit belongs to the run already under way.
+    if (running_) return;
+    running_ = true;
     PowerStep();
     EvaluationStep();
     HeaderStep();
@@ -83,6 +88,7 @@ void ModeCascade::ApplyModeCascade() {
     TriggerStep();
     GroupDisplayStep();
     CheckColourLimits();
+    running_ = false;
 }
 
 void ModeCascade::ParametersArrived() {
@@ -132,8 +138,9 @@ void ModeCascade::SwitchGroupsOff() {
 
 void ModeCascade::EvaluationStep() {
     controls_.ReadModeFields();
-    const int calculation = RingCode(ui_.EditCalcmode);
-    const int evaluation = RingCode(ui_.EditEvalmode);
+    // The record holds the mode also when its ring cannot show the code.
+    const int calculation = record_.scalars.calculationMode;
+    const int evaluation = record_.scalars.evaluationMode;
     // MIN DIST measures the distance to the centres: the colour tolerance is not used.
     SetColumnEditable(ui_.GridCtt, 2, !(evaluation == MIN_DIST && !Is3D(calculation)));
     SetColumnEditable(ui_.GridCtt, 3, !(evaluation == MIN_DIST && Is3D(calculation)));
@@ -168,8 +175,8 @@ void ModeCascade::EvaluationStep() {
 
 void ModeCascade::HeaderStep() {
     controls_.ReadModeFields();
-    const int calculation = RingCode(ui_.EditCalcmode);
-    const bool threshold = RingCode(ui_.EditEvalmode) == THD_RGB;
+    const int calculation = record_.scalars.calculationMode;
+    const bool threshold = record_.scalars.evaluationMode == THD_RGB;
     const QStringList& headers =
         threshold ? THRESHOLD_HEADERS : HEADERS[std::clamp(calculation, 0, 3)];
     for (int c = 0; c < TEACH_CELLS; ++c) {

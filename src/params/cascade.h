@@ -64,4 +64,5 @@ class ModeCascade : public QObject {
     ParameterControls& controls_;
     const ParameterSet& record_;
     Platform& platform_;
+    bool running_ = false;
 };

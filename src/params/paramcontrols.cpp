@@ -137,7 +137,7 @@ void ParameterControls::ConvertTeachTable(int oldMode, int newMode) {
 
 void ParameterControls::UpdateTriggerList() {
     QComboBox* ring = ui_.EditTrigger;
-    if (ui_.EditExteach->currentIndex() == EXTEACH_OFF) {
+    if (RingCode(ui_.EditExteach) == EXTEACH_OFF) {
         if (ring->count() <= 2)
             for (const char* mode : TRIGGER_INPUT_MODES) ring->addItem(mode);
         return;

@@ -81,11 +81,14 @@ void TableAttributes::ReadTableAttributeSections(const IniText& ini, bool report
 }
 
 void TableAttributes::ApplyRowColors() {
+    for (int r = 0; r < TEACH_ROWS; ++r) SetRowColor(r, rowColors[r]);
+}
+
+void TableAttributes::SetRowColor(int row, uint32_t colour) {
     Ui::MAINP& m = panels_.mainUi;
-    for (int r = 0; r < TEACH_ROWS; ++r) {
-        PaintCell(m.GridCtt, r, TEACH_CELLS, rowColors[r]);
-        PaintCell(m.GridSpecification, r, 1, rowColors[r]);
-        PaintCell(m.EditGridGroups, r, 1, rowColors[r]);
-        PaintCell(m.EditGridHold, r + 1, 1, rowColors[r]);
-    }
+    rowColors[row] = colour;
+    PaintCell(m.GridCtt, row, TEACH_CELLS, colour);
+    PaintCell(m.GridSpecification, row, 1, colour);
+    PaintCell(m.EditGridGroups, row, 1, colour);
+    PaintCell(m.EditGridHold, row + 1, 1, colour);
 }

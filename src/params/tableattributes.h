@@ -37,6 +37,8 @@ class TableAttributes {
     void ReadTableAttributeSections(const IniText& ini, bool report);
     // Paints RowColors into the colour cells of the four row tables.
     void ApplyRowColors();
+    // A row's colour into RowColors and its colour cells.
+    void SetRowColor(int row, uint32_t colour);
 
   private:
     QStringList Specifications() const;

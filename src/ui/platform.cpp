@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <chrono>
 
@@ -21,6 +23,17 @@ void QtPlatform::Message(const QString& title, const QString& text) {
 
 bool QtPlatform::Confirm(const QString& title, const QString& text) {
     return QMessageBox::question(parent_, title, text) == QMessageBox::Yes;
+}
+
+std::optional<QString> QtPlatform::Prompt(const QString& title, const QString& text,
+                                          int maxChars) {
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(text);
+    dialog.setInputMode(QInputDialog::TextInput);
+    if (auto* field = dialog.findChild<QLineEdit*>()) field->setMaxLength(maxChars);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
 }
 
 FileChoice QtPlatform::SelectFile(const FileRequest& request) {

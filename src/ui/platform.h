@@ -3,6 +3,7 @@
 // dialogs; tests put in a scripted one that records what would have been shown.
 
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -25,6 +26,9 @@ class Platform {
     virtual FileChoice SelectFile(const FileRequest& request) = 0;
     virtual void Message(const QString& title, const QString& text) = 0;
     virtual bool Confirm(const QString& title, const QString& text) = 0;
+    // A one-line reply of at most maxChars characters; nothing when cancelled.
+    virtual std::optional<QString> Prompt(const QString& title, const QString& text,
+                                          int maxChars) = 0;
     // Free-running clock in seconds.
     virtual double Seconds() const;
 };
@@ -44,6 +48,8 @@ class QtPlatform : public Platform {
     void SetParent(QWidget* parent) { parent_ = parent; }
     void Message(const QString& title, const QString& text) override;
     bool Confirm(const QString& title, const QString& text) override;
+    std::optional<QString> Prompt(const QString& title, const QString& text,
+                                  int maxChars) override;
     FileChoice SelectFile(const FileRequest& request) override;
 
   private:

@@ -9,6 +9,14 @@ bool ScriptedPlatform::Confirm(const QString& title, const QString& text) {
     return confirmAnswers.isEmpty() ? false : confirmAnswers.takeFirst();
 }
 
+std::optional<QString> ScriptedPlatform::Prompt(const QString& title, const QString& text,
+                                                int maxChars) {
+    shown.append({title, text});
+    if (promptAnswers.isEmpty()) return std::nullopt;
+    const std::optional<QString> answer = promptAnswers.takeFirst();
+    return answer ? std::optional<QString>(answer->left(maxChars)) : std::nullopt;
+}
+
 FileChoice ScriptedPlatform::SelectFile(const FileRequest& request) {
     fileRequests.append(request);
     return fileAnswers.isEmpty() ? FileChoice{} : fileAnswers.takeFirst();

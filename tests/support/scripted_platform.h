@@ -16,9 +16,13 @@ class ScriptedPlatform : public Platform {
     void Message(const QString& title, const QString& text) override;
     bool Confirm(const QString& title, const QString& text) override;
     FileChoice SelectFile(const FileRequest& request) override;
+    // Answers the next prompt, cut to its length; an empty script cancels.
+    std::optional<QString> Prompt(const QString& title, const QString& text,
+                                  int maxChars) override;
 
     QList<Shown> shown;
     QList<bool> confirmAnswers;     // taken in order; an empty script answers No
     QList<FileChoice> fileAnswers;  // taken in order; an empty script cancels
     QList<FileRequest> fileRequests;
+    QList<std::optional<QString>> promptAnswers;
 };
