@@ -250,3 +250,140 @@ TEST(TeachDataTo, TheSensorReportsTheTaughtRow) {
     m.ButtonGo->click();
     EXPECT_TRUE(reported);
 }
+
+TEST(TeachMath, MeansAndScatterOfTheWorkedExample) {
+    const std::vector<CapturedFrame> frames = {
+        {0, 0, 0, 1000, 2000, 1500}, {0, 0, 0, 1010, 2000, 1520}, {0, 0, 0, 990, 2003, 1490}};
+    const CapturedFrame means = MeanOf(frames);
+    EXPECT_EQ((std::array<int, 3>{means[3], means[4], means[5]}),
+              (std::array<int, 3>{1000, 2001, 1503}));
+    const Scatter flat = ScatterOf(frames, means, false);
+    EXPECT_EQ(flat.colour, 10);
+    EXPECT_EQ(flat.intensity, 17);
+    EXPECT_EQ(ScatterOf(frames, means, true).colour, 19);
+    EXPECT_EQ(MeanOf({{65535, 0, 0, 0, 0, 0}, {65535, 0, 0, 0, 0, 0}})[0], 65535);
+    EXPECT_EQ(MeanOf({})[3], 0);
+}
+
+namespace {
+
+struct MeanRig : Rig {
+    void CaptureFrame(int x, int y, int intensity) {
+        MeasurementFrame& f = program.acquisition.frame;
+        f.x = static_cast<uint16_t>(x);
+        f.y = static_cast<uint16_t>(y);
+        f.intensity = static_cast<uint16_t>(intensity);
+        program.panels.teachp1.ui.ButtonTP1Capture->click();
+    }
+    void CaptureExample() {
+        CaptureFrame(1000, 2000, 1500);
+        CaptureFrame(1010, 2000, 1520);
+        CaptureFrame(990, 2003, 1490);
+    }
+    QList<int> Row(int row) {
+        QList<int> cells;
+        for (int c = 0; c < TEACH_CELLS; ++c)
+            cells << CellWord(program.panels.mainUi.GridCtt, row, c);
+        return cells;
+    }
+    Ui::TEACHP1& tp1 = program.panels.teachp1.ui;
+    Ui::MAINP& m = program.panels.mainUi;
+};
+
+}  // namespace
+
+TEST(MeanValueTeach, TeachesTheMeanWithTheChosenTolerances) {
+    struct Case {
+        const char* name;
+        int evaluation, calculation, colourChoice, intensityChoice;
+        QList<int> row;
+    };
+    const Case cases[] = {
+        {"2D, distance plus value / distance", BEST_HIT, CALC_XYINT_2D, 2, 1,
+         {1000, 2001, 60, 1503, 17}},
+        {"2D, values", BEST_HIT, CALC_XYINT_2D, 0, 0, {1000, 2001, 50, 1503, 30}},
+        {"2D, keep", BEST_HIT, CALC_XYINT_2D, 3, 3, {1000, 2001, 9, 1503, 9}},
+        {"MIN DIST 2D", MIN_DIST, CALC_XYINT_2D, 1, 1, {1000, 2001, 40, 1503, 17}},
+        {"3D, distance", BEST_HIT, CALC_SIM_3D, 1, 0, {1000, 2001, 1503, 19, 9}},
+        {"MIN DIST 3D", MIN_DIST, CALC_XYINT_3D, 0, 0, {1000, 2001, 1503, 40, 9}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MeanRig r;
+        SetRing(r.m.EditEvalmode, c.evaluation);
+        SetRing(r.m.EditCalcmode, c.calculation);
+        for (int col = 0; col < TEACH_CELLS; ++col) SetCellWord(r.m.GridCtt, 3, col, 9);
+        r.m.EditNo->setValue(3);
+        r.m.RadioInc->setChecked(true);
+        r.CaptureExample();
+        r.tp1.EditTP1TeachCtoWith->setCurrentIndex(c.colourChoice);
+        r.tp1.EditTP1TeachItoWith->setCurrentIndex(c.intensityChoice);
+        r.tp1.EditTP1ValueCto->setValue(50);
+        r.tp1.EditTP1ValueIto->setValue(30);
+        r.tp1.ButtonTP1Teach->click();
+        EXPECT_EQ(r.Row(3), c.row);
+        EXPECT_EQ(r.m.EditNo->value(), 4);
+        EXPECT_EQ(r.program.parameterSet.table[3].cell[0], 1000) << "the record follows";
+    }
+}
+
+TEST(MeanValueTeach, CaptureUndoAndReset) {
+    MeanRig r;
+    r.CaptureExample();
+    EXPECT_EQ(r.tp1.DispTP1Counter->text(), "3");
+    EXPECT_EQ(r.tp1.DispTP1MaxDeltaXY->text(), "10");
+    EXPECT_EQ(r.tp1.DispTP1MaxDeltaInt->text(), "17");
+    EXPECT_EQ(CellWord(r.tp1.GridTP1Mean, 0, 4), 2001);
+    r.tp1.ButtonTP1Undo->click();
+    EXPECT_EQ(r.tp1.DispTP1Counter->text(), "2");
+    EXPECT_EQ(CellWord(r.tp1.GridTP1Values, 2, 3), 0) << "the removed frame is cleared";
+    EXPECT_EQ(CellWord(r.tp1.GridTP1Mean, 0, 3), 1005);
+    for (int k = 0; k < 101; ++k) r.CaptureFrame(k, 0, 0);
+    EXPECT_EQ(r.tp1.DispTP1Counter->text(), "100");
+    EXPECT_EQ(CellWord(r.tp1.GridTP1Values, 99, 3), 100) << "row 100 holds the last frame";
+
+    r.platform.confirmAnswers = {false, true};
+    r.tp1.ButtonTP1ResetTable->click();
+    EXPECT_EQ(r.tp1.DispTP1Counter->text(), "100");
+    r.tp1.ButtonTP1ResetTable->click();
+    EXPECT_EQ(r.tp1.DispTP1Counter->text(), "0");
+    EXPECT_EQ(CellWord(r.tp1.GridTP1Values, 99, 3), 0);
+    EXPECT_EQ(r.tp1.DispTP1MaxDeltaXY->text(), "0");
+    EXPECT_EQ(r.platform.shown.last().text, "Do you really want to reset the table?");
+    r.tp1.ButtonTP1Undo->click();
+    EXPECT_EQ(r.tp1.DispTP1Counter->text(), "0");
+}
+
+TEST(SetUpTeachPanels, LabelsAndControlsFollowTheModes) {
+    const struct {
+        int evaluation, calculation;
+        QString colourChoice, distanceItem, header4;
+        bool intensityShown, teachButtons;
+    } cases[] = {
+        {BEST_HIT, CALC_XYINT_2D, "TEACH CTO WITH", "d (X/Y)+VALUE CTO", "X", true, true},
+        {BEST_HIT, CALC_SIM_2D, "TEACH siTO WITH", "d (s/i)+VALUE siTO", "s", true, true},
+        {FIRST_HIT, CALC_XYINT_3D, "TEACH TOL WITH", "d (X/Y/INT)+VALUE TOL", "X", false, true},
+        {FIRST_HIT, CALC_SIM_3D, "TEACH TOL WITH", "d (s/i/INT)+VALUE TOL", "s", false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.calculation);
+        MeanRig r;
+        SetRing(r.m.EditEvalmode, c.evaluation);
+        r.program.parameterSet.scalars.calculationMode = static_cast<uint16_t>(c.calculation);
+        r.program.meanTeach.SetUpTeachPanels();
+        EXPECT_EQ(r.tp1.LabelTP1TeachCtoWith->text(), c.colourChoice);
+        EXPECT_EQ(r.tp1.EditTP1TeachCtoWith->itemText(2), c.distanceItem);
+        EXPECT_EQ(r.tp1.GridTP1Values->horizontalHeaderItem(3)->text(), c.header4);
+        EXPECT_EQ(r.tp1.EditTP1ValueIto->isVisibleTo(&r.program.panels.teachp1.widget),
+                  c.intensityShown);
+    }
+    MeanRig r;
+    SetRing(r.m.EditEvalmode, THD_RGB);
+    r.program.meanTeach.SetUpTeachPanels();
+    EXPECT_FALSE(r.m.ButtonTeachMeanVal->isEnabled());
+    EXPECT_FALSE(r.m.EditNo->isVisibleTo(r.program.panels.mainp));
+    SetRing(r.m.EditEvalmode, MIN_DIST);
+    r.program.meanTeach.SetUpTeachPanels();
+    EXPECT_TRUE(r.m.ButtonTeachMeanVal->isEnabled());
+    EXPECT_FALSE(r.tp1.EditTP1ValueCto->isEnabled());
+}

@@ -27,6 +27,8 @@ Program::Program(Platform& platform, QString programDir)
                    panels.mainUi, paths.hardwareIniFile),
       teachTable(panels, flags, paramControls, graphs, displays, attributes, platform,
                  TEACH_TABLE_HELP),
+      meanTeach(panels, flags, parameterSet, paramControls, graphs, acquisition, commandBar,
+                platform),
       programDir_(std::move(programDir)) {
     for (int i = 0; i < HELP_TABLE_COUNT; ++i) {
         const HelpTable& t = HELP_TABLES[i];
@@ -45,6 +47,8 @@ Program::Program(Platform& platform, QString programDir)
         graphs.DrawTeachTolerances();
         graphs.PlotLiveGraphs(graphs.ShownFrame());
     });
+    connect(&cascade, &ModeCascade::TeachPanelsToSetUp, &meanTeach,
+            &MeanValueTeach::SetUpTeachPanels);
     connect(&cascade, &ModeCascade::CalculationModeApplied, &graphs,
             &LiveGraphs::ApplyCalculationMode);
     // A committed row number: arrows and the wheel commit at once, typing on Enter.

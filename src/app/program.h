@@ -23,6 +23,7 @@
 #include "params/paramfile.h"
 #include "params/tableattributes.h"
 #include "params/transfer.h"
+#include "teach/meanteach.h"
 #include "teach/teachtable.h"
 #include "ui/help.h"
 
@@ -57,6 +58,7 @@ class Program : public QObject {
     PanelSettings panelSettings;
     HardwareInfoFile hardwareInfo;
     TeachTableEditor teachTable;
+    MeanValueTeach meanTeach;
 
     // The sensor identification (at most 100 characters), shown on every panel that
     // names the sensor.

@@ -88,6 +88,7 @@ void ModeCascade::ApplyModeCascade() {
     TriggerStep();
     GroupDisplayStep();
     CheckColourLimits();
+    emit TeachPanelsToSetUp();
     running_ = false;
 }
 

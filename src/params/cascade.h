@@ -43,6 +43,8 @@ class ModeCascade : public QObject {
     void TaughtColoursChanged();
     // The coordinate labels and graph ranges follow the calculation mode.
     void CalculationModeApplied(int calculationMode);
+    // The last step: the teach panels follow the modes.
+    void TeachPanelsToSetUp();
 
   private:
     void PowerStep();
