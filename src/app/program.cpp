@@ -16,7 +16,7 @@ Program::Program(Platform& platform, QString programDir)
       cascade(panels, paramControls, parameterSet, platform),
       parameterFile(platform, paramControls, cascade, parameterSet, paths.parameterFile),
       transfer(link, flags, parameterSet, paramControls, cascade, parameterFile),
-      attributes(panels, platform),
+      attributes(panels, platform, paths.tableAttributesFile),
       graphs(panels, parameterSet, attributes.rowColors),
       displays(panels, graphs),
       acquisition(link, flags, parameterSet, displays, transfer),
@@ -47,6 +47,8 @@ Program::Program(Platform& platform, QString programDir)
         graphs.DrawTeachTolerances();
         graphs.PlotLiveGraphs(graphs.ShownFrame());
     });
+    connect(&attributes, &TableAttributes::RowColorsChanged, &graphs,
+            &LiveGraphs::DrawTeachTolerances);
     connect(&cascade, &ModeCascade::TeachPanelsToSetUp, &meanTeach,
             &MeanValueTeach::SetUpTeachPanels);
     connect(&cascade, &ModeCascade::CalculationModeApplied, &graphs,

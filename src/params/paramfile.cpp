@@ -1,10 +1,8 @@
 #include "params/paramfile.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 #include "params/cascade.h"
 #include "params/paramcontrols.h"
+#include "params/settingsfile.h"
 #include "ui/platform.h"
 
 namespace {
@@ -54,8 +52,6 @@ uint16_t* RowWord(TeachVector& row, int k) {
     return k == TEACH_CELLS ? &row.group : &row.hold;
 }
 
-const QString NO_FILE = "No file was selected!";
-const QString NOTHING_READ = "No parameter where read!";
 
 }  // namespace
 
@@ -106,16 +102,7 @@ ParameterFile::ParameterFile(Platform& platform, ParameterControls& controls,
       rememberedPath_(rememberedPath) {}
 
 QString ParameterFile::ChooseFile(bool forWriting) {
-    const QString start = QFileInfo(rememberedPath_).dir().filePath("Parameter.ini");
-    const FileChoice choice = platform_.SelectFile({"Parameter", start, "*.ini", forWriting});
-    const bool usable =
-        choice.kind == FileChoice::Existing || (forWriting && choice.kind == FileChoice::New);
-    if (!usable) {
-        platform_.Message("ATTENTION!", NO_FILE);
-        return {};
-    }
-    rememberedPath_ = choice.path;
-    return choice.path;
+    return ChooseSettingsFile(platform_, "Parameter", "Parameter.ini", rememberedPath_, forWriting);
 }
 
 void ParameterFile::WriteParameterFile() {
@@ -128,24 +115,9 @@ void ParameterFile::WriteParameterFile() {
 }
 
 bool ParameterFile::HeaderAccepted(const IniText& ini) {
-    const struct {
-        QString tag;
-        QString expected;
-        const char* question;
-    } checks[] = {
-        {FILE_TYPE_TAG, FILE_TYPE,
-         "Selected file is not a parameter file! \nDo you want to proceed anyway?"},
-        {SCOPE_VERSION_TAG, SCOPE_VERSION,
-         "Selected file and scope version do not match! \nDo you want to proceed anyway?"},
-    };
-    for (const auto& check : checks) {
-        if (ini.GetString(GENERAL_INFO, check.tag).value_or(QString()) == check.expected) continue;
-        if (!platform_.Confirm("ATTENTION!", check.question)) {
-            platform_.Message("ATTENTION!", NOTHING_READ);
-            return false;
-        }
-    }
-    return true;
+    return SettingsHeaderAccepted(
+        platform_, ini, FILE_TYPE,
+        "Selected file is not a parameter file! \nDo you want to proceed anyway?");
 }
 
 void ParameterFile::ReadParameterFile() {

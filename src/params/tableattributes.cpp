@@ -2,6 +2,7 @@
 
 #include <QTableWidget>
 
+#include "params/settingsfile.h"
 #include "ui/grid.h"
 #include "ui/platform.h"
 
@@ -46,11 +47,90 @@ QStringList ReadTableAttributeValues(const IniText& ini, RowColors& colors, QStr
     return missing;
 }
 
-TableAttributes::TableAttributes(Panels& panels, Platform& platform)
-    : panels_(panels), platform_(platform) {
+namespace {
+constexpr int AUTOMATIC = 1;  // item of the colour mode ring
+const QString FILE_TYPE = "Table Attributes";
+
+void ShowColour(QPushButton* button, uint32_t colour) {
+    button->setStyleSheet(QString("background-color: #%1;").arg(colour, 6, 16, QChar('0')));
+}
+}  // namespace
+
+TableAttributes::TableAttributes(Panels& panels, Platform& platform, QString& rememberedPath)
+    : panels_(panels), platform_(platform), rememberedPath_(rememberedPath) {
+    Ui::MAINP& m = panels_.mainUi;
     // The files keep 99 characters of a row's text: the editor takes no more.
-    QTableWidget* table = panels_.mainUi.GridSpecification;
+    QTableWidget* table = m.GridSpecification;
     table->setItemDelegateForColumn(0, new TextDelegate(ROW_SPECIFICATION_CHARS, table));
+    ShowColour(m.EditColorNumericRow, selectedColour_);
+    connect(m.EditSetColor, &QComboBox::activated, this, &TableAttributes::ApplyColourMode);
+    connect(m.EditRow, &QSpinBox::editingFinished, this, &TableAttributes::ApplyColourMode);
+    connect(m.EditColorNumericRow, &QPushButton::clicked, this, &TableAttributes::ChooseColour);
+    connect(m.ButtonSetRowColor, &QPushButton::clicked, this, [this] {
+        SetRowColor(panels_.mainUi.EditRow->value(), selectedColour_);
+        emit RowColorsChanged();
+    });
+    connect(m.ButtonSaveArray, &QPushButton::clicked, this,
+            &TableAttributes::WriteTableAttributesFile);
+    connect(m.ButtonGetArray, &QPushButton::clicked, this,
+            &TableAttributes::ReadTableAttributesFile);
+    connect(m.ButtonTableAttrReset, &QPushButton::clicked, this,
+            &TableAttributes::ResetTableAttributes);
+    ApplyColourMode();
+}
+
+void TableAttributes::ChooseColour() {
+    if (const auto colour = platform_.SelectColour("Indicator color", selectedColour_)) {
+        selectedColour_ = *colour;
+        ShowColour(panels_.mainUi.EditColorNumericRow, selectedColour_);
+    }
+    ApplyColourMode();
+}
+
+void TableAttributes::ApplyColourMode() {
+    Ui::MAINP& m = panels_.mainUi;
+    const bool automatic = m.EditSetColor->currentIndex() == AUTOMATIC;
+    for (QWidget* w : {static_cast<QWidget*>(m.EditRow),
+                       static_cast<QWidget*>(m.EditColorNumericRow),
+                       static_cast<QWidget*>(m.ButtonSetRowColor)})
+        w->setEnabled(!automatic);
+    panels_.datap.ui.DispColor->setVisible(automatic);
+}
+
+void TableAttributes::WriteTableAttributesFile() {
+    const QString path = ChooseSettingsFile(platform_, "TableAttributes", "TableAttributes.ini",
+                                            rememberedPath_, true);
+    if (path.isEmpty()) return;
+    IniText ini = NewSettingsFile(FILE_TYPE);
+    WriteTableAttributeSections(ini);
+    // Attributes believed saved but lost would be typed in again from memory.
+    if (!ini.WriteToFile(path))
+        platform_.Message("ATTENTION!", "Table attributes file could not be saved!");
+}
+
+void TableAttributes::ReadTableAttributesFile() {
+    const QString path = ChooseSettingsFile(platform_, "TableAttributes", "TableAttributes.ini",
+                                            rememberedPath_, false);
+    if (path.isEmpty()) return;
+    IniText ini;
+    ini.ReadFromFile(path);  // an unreadable file reads as one without any item
+    if (!SettingsHeaderAccepted(
+            platform_, ini, FILE_TYPE,
+            "Selected file is not a table attributes file! \nDo you want to proceed anyway?"))
+        return;
+    ReadTableAttributeSections(ini, true);
+    ApplyRowColors();
+    emit RowColorsChanged();
+}
+
+void TableAttributes::ResetTableAttributes() {
+    if (!platform_.Confirm("ATTENTION!", "Do you really want to reset the table?")) return;
+    rowColors = DefaultRowColors();
+    ApplyRowColors();
+    QTableWidget* table = panels_.mainUi.GridSpecification;
+    for (int r = 0; r < TEACH_ROWS; ++r)
+        if (QTableWidgetItem* cell = table->item(r, 0)) cell->setText(QString());
+    emit RowColorsChanged();
 }
 
 QStringList TableAttributes::Specifications() const {

@@ -25,10 +25,12 @@ void AppendTableAttributeSections(IniText& ini, const RowColors& colors, const Q
 // section names of those rows.
 QStringList ReadTableAttributeValues(const IniText& ini, RowColors& colors, QStringList& specs);
 
-// The widgets' side: the row-text table and the four colour columns.
-class TableAttributes {
+// The widgets' side: the row-text table, the four colour columns and the table
+// attributes page.
+class TableAttributes : public QObject {
+    Q_OBJECT
   public:
-    TableAttributes(Panels& panels, Platform& platform);
+    TableAttributes(Panels& panels, Platform& platform, QString& rememberedPath);
 
     RowColors rowColors = DefaultRowColors();
 
@@ -39,9 +41,21 @@ class TableAttributes {
     void ApplyRowColors();
     // A row's colour into RowColors and its colour cells.
     void SetRowColor(int row, uint32_t colour);
+    void WriteTableAttributesFile();
+    void ReadTableAttributesFile();
+    void ResetTableAttributes();
+    // Automatically: the row, colour and assign controls rest and DATAP shows the swatch.
+    void ApplyColourMode();
+
+  signals:
+    // The graphs redraw the taught colours.
+    void RowColorsChanged();
 
   private:
     QStringList Specifications() const;
+    void ChooseColour();
     Panels& panels_;
     Platform& platform_;
+    QString& rememberedPath_;
+    uint32_t selectedColour_ = 0xFF0000;
 };

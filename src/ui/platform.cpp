@@ -1,6 +1,7 @@
 #include "ui/platform.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -34,6 +35,12 @@ std::optional<QString> QtPlatform::Prompt(const QString& title, const QString& t
     if (auto* field = dialog.findChild<QLineEdit*>()) field->setMaxLength(maxChars);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.textValue();
+}
+
+std::optional<uint32_t> QtPlatform::SelectColour(const QString& title, uint32_t initial) {
+    const QColor colour = QColorDialog::getColor(QColor::fromRgb(initial), parent_, title);
+    if (!colour.isValid()) return std::nullopt;
+    return colour.rgb() & 0xFFFFFF;
 }
 
 FileChoice QtPlatform::SelectFile(const FileRequest& request) {

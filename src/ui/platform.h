@@ -3,6 +3,7 @@
 // dialogs; tests put in a scripted one that records what would have been shown.
 
 #include <QString>
+#include <cstdint>
 #include <optional>
 
 class QWidget;
@@ -26,6 +27,8 @@ class Platform {
     virtual FileChoice SelectFile(const FileRequest& request) = 0;
     virtual void Message(const QString& title, const QString& text) = 0;
     virtual bool Confirm(const QString& title, const QString& text) = 0;
+    // A colour 0xRRGGBB; nothing when cancelled.
+    virtual std::optional<uint32_t> SelectColour(const QString& title, uint32_t initial) = 0;
     // A one-line reply of at most maxChars characters; nothing when cancelled.
     virtual std::optional<QString> Prompt(const QString& title, const QString& text,
                                           int maxChars) = 0;
@@ -50,6 +53,7 @@ class QtPlatform : public Platform {
     bool Confirm(const QString& title, const QString& text) override;
     std::optional<QString> Prompt(const QString& title, const QString& text,
                                   int maxChars) override;
+    std::optional<uint32_t> SelectColour(const QString& title, uint32_t initial) override;
     FileChoice SelectFile(const FileRequest& request) override;
 
   private:

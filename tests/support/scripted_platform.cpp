@@ -17,6 +17,10 @@ std::optional<QString> ScriptedPlatform::Prompt(const QString& title, const QStr
     return answer ? std::optional<QString>(answer->left(maxChars)) : std::nullopt;
 }
 
+std::optional<uint32_t> ScriptedPlatform::SelectColour(const QString&, uint32_t) {
+    return colourAnswers.isEmpty() ? std::nullopt : colourAnswers.takeFirst();
+}
+
 FileChoice ScriptedPlatform::SelectFile(const FileRequest& request) {
     fileRequests.append(request);
     return fileAnswers.isEmpty() ? FileChoice{} : fileAnswers.takeFirst();

@@ -19,10 +19,12 @@ class ScriptedPlatform : public Platform {
     // Answers the next prompt, cut to its length; an empty script cancels.
     std::optional<QString> Prompt(const QString& title, const QString& text,
                                   int maxChars) override;
+    std::optional<uint32_t> SelectColour(const QString& title, uint32_t initial) override;
 
     QList<Shown> shown;
     QList<bool> confirmAnswers;     // taken in order; an empty script answers No
     QList<FileChoice> fileAnswers;  // taken in order; an empty script cancels
     QList<FileRequest> fileRequests;
     QList<std::optional<QString>> promptAnswers;
+    QList<std::optional<uint32_t>> colourAnswers;  // an empty script cancels
 };
