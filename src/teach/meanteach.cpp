@@ -1,5 +1,7 @@
 #include "teach/meanteach.h"
 
+#include <QHeaderView>
+
 #include "core/buttons.h"
 #include "core/flags.h"
 #include "live/goloop.h"
@@ -55,6 +57,7 @@ MeanValueTeach::MeanValueTeach(Panels& panels, ProgramFlags& flags, const Parame
       platform_(platform) {
     for (QTableWidget* grid : {ui_.GridTP1Values, ui_.GridTP1Mean}) {
         grid->setItemDelegate(new WordDelegate(grid));
+        grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
         for (int r = 0; r < grid->rowCount(); ++r)
             for (int c = 0; c < grid->columnCount(); ++c) SetCellWord(grid, r, c, 0);
     }
