@@ -58,6 +58,19 @@ TEST(Panels, ShowChildPanelShowsOneAtATime) {
     EXPECT_EQ(panels.mainUi.ChildArea->currentWidget(), &panels.datap.widget);
 }
 
+namespace {
+
+// The program's event loop as main runs it; 1 when it has not ended within watchdogMs.
+int RunEventLoop(int watchdogMs) {
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(watchdogMs);
+    return QCoreApplication::exec();
+}
+
+}  // namespace
+
 TEST(MainWindow, CloseRequestDuringGoStopsGoSavesAndEndsTheEventLoop) {
     Rig rig;
     Program& p = rig.program;
@@ -70,11 +83,7 @@ TEST(MainWindow, CloseRequestDuringGoStopsGoSavesAndEndsTheEventLoop) {
     QTimer::singleShot(150, &p, [&] { wasRunning = p.flags.goRunning; });
     QTimer::singleShot(0, &p, [&] { p.panels.mainUi.ButtonGo->click(); });
     QTimer::singleShot(200, &p, [&] { p.window.close(); });
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-    watchdog.start(5000);
-    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_EQ(RunEventLoop(5000), 0);
     EXPECT_TRUE(wasRunning);
     EXPECT_FALSE(p.flags.goRunning);
     EXPECT_TRUE(QFile::exists(p.panelSettings.Path()));
@@ -89,11 +98,7 @@ TEST(MainWindow, CloseDuringASilentConnectEndsWithoutSittingOutTheTimeOuts) {
     p.window.show();
     QTimer::singleShot(0, &p, [&] { p.comm.TryToConnect(); });
     QTimer::singleShot(300, &p, [&] { p.window.close(); });
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-    watchdog.start(20000);
-    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_EQ(RunEventLoop(20000), 0);
     EXPECT_TRUE(QFile::exists(p.panelSettings.Path()));
 }
 
