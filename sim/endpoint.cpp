@@ -11,8 +11,8 @@ void Endpoint::LogRequest(const QByteArray& frame) const {
     if (log.open(QIODevice::Append)) log.write(frame.toHex(' ') + '\n');
 }
 
-Endpoint::Endpoint(SimSensor& sensor, SimConfig config, QObject* parent)
-    : QObject(parent), sensor_(sensor), config_(config) {
+Endpoint::Endpoint(SimSensor& sensor, SimConfig config, EndpointPeer& peer, QObject* parent)
+    : QObject(parent), sensor_(sensor), config_(config), peer_(peer) {
     clock_.start();
     tick_.setInterval(1);
     tick_.setTimerType(Qt::PreciseTimer);
@@ -31,12 +31,12 @@ void Endpoint::Receive(const QByteArray& bytes) {
 
 void Endpoint::Close() {
     // Without a way to close (the serial line) the fault leaves the answers alone.
-    if (!close) return;
+    if (!peer_.CanClose()) return;
     closed_ = true;
     queue_.clear();
     tick_.stop();
     lineBusy_ = false;
-    close();
+    peer_.Close();
 }
 
 void Endpoint::Answer(const FrameAssembler::Request& request) {
@@ -84,14 +84,14 @@ void Endpoint::Pump() {
                 std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(dueMs - now));
             lineSent_ += n;
         }
-        if (write) write(chunk.bytes.left(n));
+        peer_.Write(chunk.bytes.left(n));
         chunk.bytes.remove(0, n);
         if (!chunk.bytes.isEmpty()) continue;
         const int baud = chunk.baudAfter;
         const bool closeAfter = chunk.closeAfter;
         queue_.pop_front();
-        if (baud >= 0 && switchBaud) switchBaud(baud);
-        if (closeAfter && close) {
+        if (baud >= 0) peer_.SwitchBaud(baud);
+        if (closeAfter && peer_.CanClose()) {
             Close();
             return;
         }

@@ -7,7 +7,6 @@
 #include <QObject>
 #include <QTimer>
 #include <deque>
-#include <functional>
 
 #include "faults.h"
 #include "protocol.h"
@@ -18,19 +17,29 @@ struct SimConfig {
     QString requestLog;  // empty: requests are not logged
 };
 
+// Where an endpoint's answers go: a TCP connection or the pseudo-terminal.
+class EndpointPeer {
+  public:
+    virtual void Write(const QByteArray& bytes) = 0;
+    // A connection can be closed; a serial line cannot (the close faults leave it alone).
+    virtual bool CanClose() const = 0;
+    virtual void Close() = 0;
+    // An answer to ORDER_SET_BAUDRATE has gone out.
+    virtual void SwitchBaud(int baudIndex) = 0;
+
+  protected:
+    ~EndpointPeer() = default;
+};
+
 class Endpoint : public QObject {
     Q_OBJECT
   public:
-    Endpoint(SimSensor& sensor, SimConfig config, QObject* parent = nullptr);
+    Endpoint(SimSensor& sensor, SimConfig config, EndpointPeer& peer, QObject* parent = nullptr);
 
     // Bytes per second on the line; 0 sends at once.
     void SetByteRate(double bytesPerSecond) { byteRate_ = bytesPerSecond; }
     void Receive(const QByteArray& bytes);
 
-    std::function<void(const QByteArray&)> write;
-    std::function<void()> close;
-    // Called when an answer to ORDER_SET_BAUDRATE has gone out.
-    std::function<void(int baudIndex)> switchBaud;
 
   private:
     struct Chunk {
@@ -46,6 +55,7 @@ class Endpoint : public QObject {
 
     SimSensor& sensor_;
     SimConfig config_;
+    EndpointPeer& peer_;
     FrameAssembler assembler_;
     std::deque<Chunk> queue_;
     QElapsedTimer clock_;

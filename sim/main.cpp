@@ -40,12 +40,24 @@ bool ParseHostPort(const QString& text, QString& host, quint16& port) {
     return ok && value <= 65535;
 }
 
+// A TCP connection as the place an endpoint's answers go; lives as long as the socket.
+class TcpPeer : public QObject, public EndpointPeer {
+  public:
+    explicit TcpPeer(QTcpSocket* socket) : QObject(socket), socket_(socket) {}
+    void Write(const QByteArray& bytes) override { socket_->write(bytes); }
+    bool CanClose() const override { return true; }
+    void Close() override { socket_->disconnectFromHost(); }
+    void SwitchBaud(int) override {}  // a TCP connection has no line rate
+
+  private:
+    QTcpSocket* socket_;
+};
+
 void ServeTcp(QTcpServer& server, SimSensor& sensor, SimConfig config) {
     QObject::connect(&server, &QTcpServer::newConnection, [&server, &sensor, config] {
         while (QTcpSocket* socket = server.nextPendingConnection()) {
-            auto* endpoint = new Endpoint(sensor, config, socket);
-            endpoint->write = [socket](const QByteArray& bytes) { socket->write(bytes); };
-            endpoint->close = [socket] { socket->disconnectFromHost(); };
+            auto* peer = new TcpPeer(socket);
+            auto* endpoint = new Endpoint(sensor, config, *peer, socket);
             QObject::connect(socket, &QTcpSocket::readyRead, endpoint,
                              [socket, endpoint] { endpoint->Receive(socket->readAll()); });
             QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);

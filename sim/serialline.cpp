@@ -51,12 +51,13 @@ QByteArray LinkTarget(const QByteArray& path) {
 
 }  // namespace
 
-SerialLine::SerialLine(SimSensor& sensor, SimConfig config) : endpoint_(sensor, config, this) {
-    endpoint_.write = [this](const QByteArray& bytes) {
-        if (::write(master_, bytes.constData(), bytes.size()) < 0) return;
-    };
-    endpoint_.switchBaud = [this](int baudIndex) { SetBaud(baudIndex); };
+SerialLine::SerialLine(SimSensor& sensor, SimConfig config)
+    : endpoint_(sensor, config, *this, this) {
     endpoint_.SetByteRate(BytesPerSecond(baudIndex_));
+}
+
+void SerialLine::Write(const QByteArray& bytes) {
+    if (::write(master_, bytes.constData(), bytes.size()) < 0) return;  // a hung-up reader
 }
 
 SerialLine::~SerialLine() {
@@ -128,7 +129,7 @@ void SerialLine::OnReadable() {
     endpoint_.Receive(QByteArray(buffer, static_cast<int>(n)));
 }
 
-void SerialLine::SetBaud(int baudIndex) {
+void SerialLine::SwitchBaud(int baudIndex) {
     baudIndex_ = baudIndex;
     endpoint_.SetByteRate(BytesPerSecond(baudIndex_));
 }

@@ -8,7 +8,7 @@
 
 #include "endpoint.h"
 
-class SerialLine : public QObject {
+class SerialLine : public QObject, public EndpointPeer {
     Q_OBJECT
   public:
     SerialLine(SimSensor& sensor, SimConfig config);
@@ -17,9 +17,14 @@ class SerialLine : public QObject {
     // already stands at linkPath is replaced only when it is a dangling symlink.
     bool Open(const QString& linkPath, QString& error);
 
+    // EndpointPeer
+    void Write(const QByteArray& bytes) override;
+    bool CanClose() const override { return false; }
+    void Close() override {}
+    void SwitchBaud(int baudIndex) override;
+
   private:
     void OnReadable();
-    void SetBaud(int baudIndex);
 
     Endpoint endpoint_;
     int master_ = -1;
