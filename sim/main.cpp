@@ -89,6 +89,7 @@ int main(int argc, char* argv[]) {
         {"eeprom", "File that keeps the EEPROM contents across restarts.", "file",
          QDir::temp().filePath("chromik-sensor-sim-eeprom.bin")},
         {"log-requests", "Append every request frame received, in hex, to FILE.", "file"},
+        {"white", "Show one white surface instead of the coloured ones (for calibration)."},
     });
     parser.process(app);
 
@@ -98,7 +99,9 @@ int main(int argc, char* argv[]) {
     SimConfig config{&faults, parser.value("fault-delay").toInt(), parser.value("log-requests")};
     ParamStore store(parser.value("eeprom"));
     Calibration calibration;
+    calibration.Load(parser.value("eeprom") + ".calibration");
     SensorModel model(store, calibration);
+    model.whiteTarget = parser.isSet("white");
     SimSensor sensor(parser.value("firmware"), store, model, calibration);
 
     QString tcpSpec = parser.value("tcp");

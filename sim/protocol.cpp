@@ -90,6 +90,15 @@ Reply SimSensor::Answer(const FrameAssembler::Request& request) {
                                        calibration_.offset[1], calibration_.offset[2]};
             return {MakeFrame(ORDER_GET_CALIBRATION, 0, Bytes(words, 6))};
         }
+        case ORDER_SEND_CALIBRATION:
+            return TakeCalibration(header.param, request.frame.mid(HEADER_BYTES));
+        case ORDER_SELF_CALIBRATION:
+            return SelfCalibration();
+        case ORDER_CALC_OFFSET: {
+            const auto dark = SensorModel::DarkLevels();
+            calibration_.Take(1, dark.data());
+            return {MakeFrame(ORDER_CALC_OFFSET, 0)};
+        }
         case ORDER_GET_HARDWARE_INFO:
             if (header.param != HARDWARE_INFO_ACCESS)
                 return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
@@ -121,6 +130,24 @@ Reply SimSensor::TakeParameters(uint16_t param, const QByteArray& payload) {
         count = store_.TakeTable(set, words.data());
     if (count < 0) return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
     return {MakeFrame(ORDER_SEND_PARAMETERS, static_cast<uint16_t>(count))};
+}
+
+Reply SimSensor::TakeCalibration(uint16_t param, const QByteArray& payload) {
+    if (param > 1 || payload.size() != 6) return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
+    const std::vector<uint16_t> words = Words(payload);
+    const int count = calibration_.Take(param, words.data());
+    return {MakeFrame(ORDER_SEND_CALIBRATION, static_cast<uint16_t>(count))};
+}
+
+Reply SimSensor::SelfCalibration() {
+    // The factors that bring the current target to the set value; the PC decides
+    // whether to send them.
+    constexpr uint16_t SET_VALUE = 2000, MAX_DELTA = 1000;
+    const auto raw = model_.Raw(clock_.elapsed() / 1000.0);
+    uint16_t words[5] = {0, 0, 0, SET_VALUE, MAX_DELTA};
+    for (int i = 0; i < 3; ++i)
+        words[i] = static_cast<uint16_t>(std::min(SET_VALUE * 1024 / std::max(raw[i], 1), 4096));
+    return {MakeFrame(ORDER_SELF_CALIBRATION, 0, Bytes(words, 5))};
 }
 
 Reply SimSensor::GiveParameters(uint16_t param) {

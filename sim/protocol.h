@@ -44,6 +44,8 @@ class SimSensor {
   private:
     Reply TakeParameters(uint16_t param, const QByteArray& payload);
     Reply GiveParameters(uint16_t param);
+    Reply TakeCalibration(uint16_t param, const QByteArray& payload);
+    Reply SelfCalibration();
 
     QString firmware_;
     ParamStore& store_;

@@ -1,11 +1,15 @@
 #include "sensormodel.h"
 
+#include <QFile>
+#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr int DARK_LEVEL = 40;
+// The receiver's dark level, a little different in every channel.
+constexpr int DARK_LEVEL[3] = {43, 40, 46};
+constexpr Rgb WHITE = {2400, 2400, 2400};
 // Relative sensitivity of the red, green and blue receiver channels.
 constexpr double SENSITIVITY[3] = {1.05, 1.0, 0.9};
 constexpr double TWO_PI = 6.283185307179586;
@@ -24,13 +28,55 @@ double GainFactor(int gain) { return std::pow(std::sqrt(2.0), std::clamp(gain, 1
 SensorModel::SensorModel(ParamStore& store, Calibration& calibration)
     : store_(store), calibration_(calibration) {}
 
+std::array<uint16_t, 3> SensorModel::DarkLevels() {
+    return {DARK_LEVEL[0], DARK_LEVEL[1], DARK_LEVEL[2]};
+}
+
+std::array<int, 3> SensorModel::Raw(double t) {
+    const auto words = Measure(t);
+    return {words[11], words[12], words[13]};
+}
+
+void Calibration::Load(const QString& file) {
+    path = file;
+    QFile f(path);
+    uint16_t words[6];
+    if (!f.open(QIODevice::ReadOnly) || f.read(reinterpret_cast<char*>(words), sizeof words) !=
+                                            static_cast<qint64>(sizeof words))
+        return;
+    std::copy_n(words, 3, factor);
+    std::copy_n(words + 3, 3, offset);
+}
+
+void Calibration::Save() const {
+    const uint16_t words[6] = {factor[0], factor[1], factor[2], offset[0], offset[1], offset[2]};
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) return;
+    f.write(reinterpret_cast<const char*>(words), sizeof words);
+    f.commit();
+}
+
+int Calibration::Take(int param, const uint16_t* words) {
+    uint16_t* target = param == 0 ? factor : offset;
+    const uint16_t limit = param == 0 ? 4096 : 4095;
+    const uint16_t fallback = param == 0 ? 1024 : 40;
+    int replaced = 0;
+    for (int i = 0; i < 3; ++i) {
+        const bool plausible = words[i] <= limit;
+        target[i] = plausible ? words[i] : fallback;
+        replaced += plausible ? 0 : 1;
+    }
+    Save();
+    return replaced;
+}
+
 bool SensorModel::In0(double t) {
     const double phase = std::fmod(t, SURFACE_SECONDS) / SURFACE_SECONDS;
     return phase >= 0.2 && phase < 0.8;
 }
 
 Rgb SensorModel::Signal(const ParameterScalars& s, double t, bool lit, int& power) {
-    const Rgb base = SurfaceAt(t).rgb;
+    const Rgb base = whiteTarget ? WHITE : SurfaceAt(t).rgb;
     const double drift = 1.0 + 0.03 * std::sin(TWO_PI * t / 60.0);
     const double gain = GainFactor(s.gain);
     power = s.power;
@@ -59,7 +105,7 @@ std::array<uint16_t, 20> SensorModel::Measure(double t) {
     const int light[3] = {signal.red, signal.green, signal.blue};
     int raw[3], calibrated[3];
     for (int i = 0; i < 3; ++i) {
-        raw[i] = Clamp12(light[i] * SENSITIVITY[i] + DARK_LEVEL - calibration_.offset[i]);
+        raw[i] = Clamp12(light[i] * SENSITIVITY[i] + DARK_LEVEL[i] - calibration_.offset[i]);
         calibrated[i] = Clamp12(raw[i] * calibration_.factor[i] / 1024.0);
     }
     const Rgb rgb{calibrated[0], calibrated[1], calibrated[2]};

@@ -11,6 +11,7 @@
 // carry the receiver's dark level minus the stored offsets; calibrated values are
 // raw x factor / 1024. AVERAGE and INTEGRAL reduce the noise.
 
+#include <QString>
 #include <array>
 #include <cstdint>
 #include <random>
@@ -20,10 +21,20 @@
 
 constexpr double SURFACE_SECONDS = 2.0;
 
+// Factors and offsets, kept in a file beside the EEPROM so they survive a restart.
 struct Calibration {
     // The receiver's channels differ in sensitivity; the factory factors balance them.
     uint16_t factor[3] = {975, 1024, 1138};
     uint16_t offset[3] = {40, 40, 40};
+
+    // Loads path (factory values when missing or damaged); later changes are saved there.
+    void Load(const QString& path);
+    void Save() const;
+    // Takes three factors (param 0) or offsets (param 1); implausible values become their
+    // defaults. Returns how many were replaced.
+    int Take(int param, const uint16_t* words);
+
+    QString path;
 };
 
 class SensorModel {
@@ -35,6 +46,12 @@ class SensorModel {
 
     // Input IN0 at time t.
     static bool In0(double t);
+    // Raw red, green and blue at time t, as the self-calibration sees them.
+    std::array<int, 3> Raw(double t);
+    // The receiver's dark level per channel, as a covered receiver measures it.
+    static std::array<uint16_t, 3> DarkLevels();
+    // Shows one white surface instead of the coloured ones (for calibration).
+    bool whiteTarget = false;
 
   private:
     Rgb Signal(const ParameterScalars& s, double t, bool lit, int& power);

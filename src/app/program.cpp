@@ -29,6 +29,8 @@ Program::Program(Platform& platform, QString programDir)
                  TEACH_TABLE_HELP),
       meanTeach(panels, flags, parameterSet, paramControls, graphs, acquisition, commandBar,
                 platform),
+      calibrationPage(panels, link, flags, calibration, commandBar, acquisition, displays,
+                      platform),
       programDir_(std::move(programDir)) {
     for (int i = 0; i < HELP_TABLE_COUNT; ++i) {
         const HelpTable& t = HELP_TABLES[i];

@@ -15,6 +15,7 @@
 #include "core/flags.h"
 #include "core/parameterset.h"
 #include "link/link.h"
+#include "calib/calibration.h"
 #include "live/goloop.h"
 #include "live/graphs.h"
 #include "live/livedisplays.h"
@@ -59,6 +60,7 @@ class Program : public QObject {
     HardwareInfoFile hardwareInfo;
     TeachTableEditor teachTable;
     MeanValueTeach meanTeach;
+    CalibrationPage calibrationPage;
 
     // The sensor identification (at most 100 characters), shown on every panel that
     // names the sensor.
