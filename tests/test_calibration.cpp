@@ -162,3 +162,17 @@ TEST(Calibration, SelfCalibrationShowsAndSendsNothing) {
     EXPECT_EQ(r.platform.shown.last().text, "Confirm calibration factors with SEND CF.");
     for (const QString& request : r.sim.Requests()) EXPECT_FALSE(request.startsWith("55 65"));
 }
+
+TEST(Calibration, NoFrameAtAllChangesNoFactor) {
+    Rig rig;  // not connected: every request fails at once
+    Ui::MAINP& m = rig.program.panels.mainUi;
+    for (QSpinBox* f : FactorInputs(m)) f->setValue(900);
+    rig.platform.confirmAnswers = {true, true};
+    m.ButtonCalcCF->click();
+    QStringList texts;
+    for (const auto& s : rig.platform.shown) texts << s.text;
+    EXPECT_TRUE(texts.contains(CalibrationTexts::NO_FRAME));
+    EXPECT_FALSE(texts.contains(CalibrationTexts::PASSED));
+    EXPECT_EQ(m.EditCFR->value(), 900);
+    EXPECT_TRUE(m.ButtonGo->isEnabled());
+}
