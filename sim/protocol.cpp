@@ -93,8 +93,10 @@ Reply SimSensor::Answer(const FrameAssembler::Request& request) {
         case ORDER_SEND_CALIBRATION:
             return TakeCalibration(header.param, request.frame.mid(HEADER_BYTES));
         case ORDER_SELF_CALIBRATION:
+            if (header.param != 0) return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
             return SelfCalibration();
         case ORDER_CALC_OFFSET: {
+            if (header.param != 1) return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
             const auto dark = SensorModel::DarkLevels();
             calibration_.Take(1, dark.data());
             return {MakeFrame(ORDER_CALC_OFFSET, 0)};

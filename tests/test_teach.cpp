@@ -82,6 +82,9 @@ TEST(TeachTable, SelectionActions) {
          {100, 70, 40, 10, 65516, 65486}, 7},
         {"set over the colour column", set, {"42"}, {0, 4, 0, 5}, untouched, 42},
         {"colour column alone", set, {"42"}, {0, 5, 2, 5}, untouched, 7},
+        {"colour column alone, reset", reset, {}, {0, 5, 2, 5}, untouched, 7},
+        {"colour column alone, increment: not even asked", increment, {}, {0, 5, 2, 5}, untouched, 7},
+        {"reply beyond a word", set, {"70000"}, {0, 4, 0, 4}, untouched, 65535},
         {"cancelled prompt", set, {std::nullopt}, {0, 0, 2, 1}, untouched, 7},
         {"reply without a number", increment, {"ten"}, {0, 0, 2, 1}, untouched, 7},
         {"reset writes 1", reset, {}, {0, 0, 2, 1}, {1, 1, 1, 1, 1, 1}, 7},
@@ -201,6 +204,7 @@ TEST(TeachIntoRow, ThdRgbThresholdsAndTheAutomaticColour) {
     MeasurementFrame shown{};
     shown.red = 1600;  // swatch 0x640000
     p.displays.UpdateLiveDisplays(shown, BEST_HIT);
+    p.displays.Flush();
     m.EditSetColor->setCurrentIndex(1);  // Automatically
     m.RadioInc->setChecked(true);
     m.EditNo->setValue(6);
@@ -350,8 +354,10 @@ TEST(MeanValueTeach, CaptureUndoAndReset) {
     EXPECT_EQ(CellWord(r.tp1.GridTP1Values, 99, 3), 0);
     EXPECT_EQ(r.tp1.DispTP1MaxDeltaXY->text(), "0");
     EXPECT_EQ(r.platform.shown.last().text, "Do you really want to reset the table?");
+    SetCellWord(r.tp1.GridTP1Values, 0, 3, 55);
     r.tp1.ButtonTP1Undo->click();
     EXPECT_EQ(r.tp1.DispTP1Counter->text(), "0");
+    EXPECT_EQ(CellWord(r.tp1.GridTP1Values, 0, 3), 0) << "undo at 0 clears row 1";
 }
 
 TEST(SetUpTeachPanels, LabelsAndControlsFollowTheModes) {

@@ -96,7 +96,6 @@ void LiveDisplays::UpdateLiveDisplays(const MeasurementFrame& f, int evaluationM
     waiting_ = f;
     waitingMode_ = evaluationMode;
     liveWaiting_ = true;
-    currentColour_ = SwatchColour(f);
     graphs_.UpdateGraphHistories(f);
     Schedule();
 }
@@ -146,7 +145,9 @@ void LiveDisplays::ShowIndicators(const MeasurementFrame& f, int evaluationMode)
     bigColour_.Show(f.colorNumber);
     bigGroup_.Show(f.groupNumber);
     for (int i = 0; i < 3; ++i) teachRgb_[i].Show(rgb[i]);
-    ShowSwatch(SwatchColour(f));
+    // The colour a teach takes belongs to the values the displays show.
+    currentColour_ = SwatchColour(f);
+    ShowSwatch(currentColour_);
     if (evaluationMode > MIN_DIST) {
         const auto lit = OutputLeds(f.colorNumber);
         for (int i = 0; i < 5; ++i) ShowLed(leds_[i], lit[i], ledState_[i]);

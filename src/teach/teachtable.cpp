@@ -35,6 +35,8 @@ TeachTableEditor::TeachTableEditor(Panels& panels, ProgramFlags& flags,
       gridHelp_(std::move(gridHelp)),
       menu_(new QMenu(ui_.GridCtt)) {
     QTableWidget* grid = ui_.GridCtt;
+    // The selection actions work on one rectangle.
+    grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
     menu_->addAction("Help", this, [this] { platform_.Message("INFO!", gridHelp_); });
     menu_->addSeparator();
     menu_->addAction("Set selection to", this, &TeachTableEditor::SetSelectionTo);
@@ -87,8 +89,9 @@ void TeachTableEditor::SetSelectionTo() {
     const QList<QTableWidgetItem*> cells = SelectedNumericCells();
     const std::optional<long long> value = AskValue();
     if (!value) return;
-    for (QTableWidgetItem* cell : cells)
-        SetCellWord(ui_.GridCtt, cell->row(), cell->column(), static_cast<uint16_t>(*value));
+    // A cell holds 0..65535, as its editor does.
+    const auto word = static_cast<uint16_t>(std::clamp<long long>(*value, 0, 65535));
+    for (QTableWidgetItem* cell : cells) SetCellWord(ui_.GridCtt, cell->row(), cell->column(), word);
     TableChanged();
 }
 
@@ -108,9 +111,9 @@ void TeachTableEditor::IncrementSelectionWith() {
 }
 
 void TeachTableEditor::ResetSelection() {
-    const QList<QTableWidgetItem*> cells = SelectedNumericCells();
-    if (cells.isEmpty()) return;
-    for (QTableWidgetItem* cell : cells) SetCellWord(ui_.GridCtt, cell->row(), cell->column(), 1);
+    if (ui_.GridCtt->selectedRanges().isEmpty()) return;
+    for (QTableWidgetItem* cell : SelectedNumericCells())
+        SetCellWord(ui_.GridCtt, cell->row(), cell->column(), 1);
     TableChanged();
 }
 
