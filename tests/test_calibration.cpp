@@ -176,3 +176,38 @@ TEST(Calibration, NoFrameAtAllChangesNoFactor) {
     EXPECT_EQ(m.EditCFR->value(), 900);
     EXPECT_TRUE(m.ButtonGo->isEnabled());
 }
+
+TEST(Calibration, DeclinedCalculationStillSendsTheShownFactorsAndRunsGo) {
+    CalibrationRig r;
+    Program& p = r.program;
+    for (QSpinBox* f : FactorInputs(r.m)) f->setValue(1000);
+    r.platform.confirmAnswers = {true, false};  // SEND POWER yes, CONFIRM CALCULATION! no
+    bool goRan = false;
+    QObject::connect(&p.acquisition, &AcquisitionLoop::FrameArrived, &p, [&] {
+        goRan = true;
+        p.flags.goRunning = false;
+    });
+    r.m.ButtonCalcCF->click();
+    ASSERT_GE(r.platform.shown.size(), 3);
+    EXPECT_EQ(r.platform.shown[1].title, "CONFIRM CALCULATION!");
+    EXPECT_EQ(r.platform.shown[2].title, "INFO!");
+    EXPECT_EQ(r.platform.shown[2].text,
+              "Please insert the right values and press \n CALCULATE CALIBRATION FACTORS again.");
+    const QStringList requests = r.sim.Requests();
+    ASSERT_FALSE(requests.isEmpty());
+    EXPECT_TRUE(requests[0].endsWith("e8 03 e8 03 e8 03")) << requests[0].toStdString();
+    EXPECT_TRUE(goRan);
+}
+
+TEST(Calibration, FailedSelfCalibrationChangesNoInput) {
+    Rig rig({"--fault", "error2", "--fault-every", "4"});  // answers 1-3 connect, 4 fails
+    rig.SelectTcp();
+    rig.program.comm.TryToConnect();
+    Ui::MAINP& m = rig.program.panels.mainUi;
+    m.EditCFR->setValue(777);
+    m.EditSetValue->setValue(1234);
+    rig.platform.confirmAnswers = {true};
+    m.ButtonStartSelfCalibration->click();
+    EXPECT_EQ(m.EditCFR->value(), 777);
+    EXPECT_EQ(m.EditSetValue->value(), 1234);
+}
