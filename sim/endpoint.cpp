@@ -15,6 +15,8 @@ Endpoint::Endpoint(SimSensor& sensor, SimConfig config, EndpointPeer& peer, QObj
     : QObject(parent), sensor_(sensor), config_(config), peer_(peer) {
     clock_.start();
     tick_.setInterval(1);
+    trigger_.setTimerType(Qt::PreciseTimer);
+    connect(&trigger_, &QTimer::timeout, this, &Endpoint::CheckTrigger);
     tick_.setTimerType(Qt::PreciseTimer);
     connect(&tick_, &QTimer::timeout, this, &Endpoint::Pump);
 }
@@ -43,6 +45,10 @@ void Endpoint::Answer(const FrameAssembler::Request& request) {
     LogRequest(request.frame);
     requestMs_ = byteRate_ > 0 ? request.frame.size() * 1000.0 / byteRate_ : 0.0;
     const Reply reply = sensor_.Answer(request);
+    const AnswerHeader asked =
+        DecodeHeader(reinterpret_cast<const uint8_t*>(request.frame.constData()));
+    if (asked.order == ORDER_TRIGGERED_SEND && request.dataOk)
+        SwitchTriggeredSending(asked.param == 1);
     const FaultKind fault = config_.faults->Next();
     if (fault == FaultKind::Close) {
         Close();
@@ -58,6 +64,26 @@ void Endpoint::Answer(const FrameAssembler::Request& request) {
         queue_.back().baudAfter = reply.newBaudIndex;
         queue_.back().closeAfter = fault == FaultKind::CloseAfter;
     }
+    if (!tick_.isActive()) tick_.start();
+    Pump();
+}
+
+void Endpoint::SwitchTriggeredSending(bool on) {
+    if (!on) {
+        trigger_.stop();
+        return;
+    }
+    lastIn0_ = sensor_.In0Now();
+    trigger_.start(config_.triggerPeriodMs > 0 ? config_.triggerPeriodMs : 1);
+}
+
+void Endpoint::CheckTrigger() {
+    if (closed_) return;
+    const bool in0 = sensor_.In0Now();
+    const bool rising = in0 && !lastIn0_;
+    lastIn0_ = in0;
+    if (config_.triggerPeriodMs == 0 && !rising) return;
+    queue_.push_back({sensor_.TriggeredFrame(), clock_.nsecsElapsed() / 1e6, -1});
     if (!tick_.isActive()) tick_.start();
     Pump();
 }

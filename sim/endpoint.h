@@ -15,6 +15,7 @@ struct SimConfig {
     FaultPlan* faults;
     int faultDelayMs = 500;
     QString requestLog;  // empty: requests are not logged
+    int triggerPeriodMs = 0;  // triggered sending: 0 follows IN0, otherwise a fixed period
 };
 
 // Where an endpoint's answers go: a TCP connection or the pseudo-terminal.
@@ -52,6 +53,9 @@ class Endpoint : public QObject {
     void Answer(const FrameAssembler::Request& request);
     void LogRequest(const QByteArray& frame) const;
     void Pump();
+    // Triggered sending: one unrequested data frame per trigger while switched on.
+    void SwitchTriggeredSending(bool on);
+    void CheckTrigger();
 
     SimSensor& sensor_;
     SimConfig config_;
@@ -60,6 +64,8 @@ class Endpoint : public QObject {
     std::deque<Chunk> queue_;
     QElapsedTimer clock_;
     QTimer tick_;
+    QTimer trigger_;
+    bool lastIn0_ = false;
     double byteRate_ = 0;
     bool closed_ = false;  // after a close fault: nothing more goes out
     bool lineBusy_ = false;

@@ -90,13 +90,15 @@ int main(int argc, char* argv[]) {
          QDir::temp().filePath("chromik-sensor-sim-eeprom.bin")},
         {"log-requests", "Append every request frame received, in hex, to FILE.", "file"},
         {"white", "Show one white surface instead of the coloured ones (for calibration)."},
+        {"trigger-period", "Triggered sending every MS milliseconds instead of on IN0.", "ms", "0"},
     });
     parser.process(app);
 
     FaultKind kind;
     if (!ParseFault(parser.value("fault"), kind)) Fail("unknown fault " + parser.value("fault"));
     FaultPlan faults(kind, parser.value("fault-every").toInt());
-    SimConfig config{&faults, parser.value("fault-delay").toInt(), parser.value("log-requests")};
+    SimConfig config{&faults, parser.value("fault-delay").toInt(), parser.value("log-requests"),
+                     parser.value("trigger-period").toInt()};
     ParamStore store(parser.value("eeprom"));
     Calibration calibration;
     calibration.Load(parser.value("eeprom") + ".calibration");

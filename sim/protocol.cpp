@@ -114,6 +114,9 @@ Reply SimSensor::Answer(const FrameAssembler::Request& request) {
             return {MakeFrame(ORDER_SAVE_EEPROM, 0)};
         case ORDER_LOAD_EEPROM:
             return {MakeFrame(ORDER_LOAD_EEPROM, static_cast<uint16_t>(store_.LoadEeprom()))};
+        case ORDER_TRIGGERED_SEND:
+            if (header.param > 1) return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
+            return {MakeFrame(ORDER_TRIGGERED_SEND, 0)};
         case ORDER_SET_BAUDRATE:
             if (header.param > 4) return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
             return {MakeFrame(ORDER_SET_BAUDRATE, 0), header.param};
@@ -132,6 +135,13 @@ Reply SimSensor::TakeParameters(uint16_t param, const QByteArray& payload) {
         count = store_.TakeTable(set, words.data());
     if (count < 0) return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
     return {MakeFrame(ORDER_SEND_PARAMETERS, static_cast<uint16_t>(count))};
+}
+
+bool SimSensor::In0Now() const { return SensorModel::In0(clock_.elapsed() / 1000.0); }
+
+QByteArray SimSensor::TriggeredFrame() {
+    const auto words = model_.Measure(clock_.elapsed() / 1000.0);
+    return MakeFrame(ORDER_TRIGGERED_SEND, 0, Bytes(words.data(), static_cast<int>(words.size())));
 }
 
 Reply SimSensor::TakeCalibration(uint16_t param, const QByteArray& payload) {

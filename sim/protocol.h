@@ -40,6 +40,9 @@ class SimSensor {
   public:
     SimSensor(QString firmware, ParamStore& store, SensorModel& model, Calibration& calibration);
     Reply Answer(const FrameAssembler::Request& request);
+    // Input IN0 now, and an unrequested data frame of this moment (triggered sending).
+    bool In0Now() const;
+    QByteArray TriggeredFrame();
 
   private:
     Reply TakeParameters(uint16_t param, const QByteArray& payload);

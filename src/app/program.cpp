@@ -31,6 +31,8 @@ Program::Program(Platform& platform, QString programDir)
                 platform),
       calibrationPage(panels, link, flags, calibration, commandBar, acquisition, displays,
                       platform),
+      recording(panels, link, flags, commandBar, acquisition, displays, graphs, platform,
+                paths.recordFile),
       programDir_(std::move(programDir)) {
     for (int i = 0; i < HELP_TABLE_COUNT; ++i) {
         const HelpTable& t = HELP_TABLES[i];
@@ -124,7 +126,9 @@ void Program::OnCloseRequest() {
 }
 
 void Program::OnMainTabChanged(int index) {
-    if (index == PAGE_COMMUNICATION) {
+    if (index == PAGE_RECORDING) {
+        recording.PageShown();
+    } else if (index == PAGE_COMMUNICATION) {
         flags.goRunning = false;
         report.DimLinkButtons();
         comm.RefreshComPortList();

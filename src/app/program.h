@@ -24,6 +24,7 @@
 #include "params/paramfile.h"
 #include "params/tableattributes.h"
 #include "params/transfer.h"
+#include "record/recording.h"
 #include "teach/meanteach.h"
 #include "teach/teachtable.h"
 #include "ui/help.h"
@@ -61,6 +62,7 @@ class Program : public QObject {
     TeachTableEditor teachTable;
     MeanValueTeach meanTeach;
     CalibrationPage calibrationPage;
+    Recording recording;
 
     // The sensor identification (at most 100 characters), shown on every panel that
     // names the sensor.

@@ -15,6 +15,8 @@ void AcquisitionLoop::DecodeDataFrame() {
     DecodeMeasurementFrame(link_.buffers.measurementWords, frame);
 }
 
+int AcquisitionLoop::EvaluationMode() const { return record_.scalars.evaluationMode; }
+
 void AcquisitionLoop::RunGoLoop() {
     flags_.goRunning = true;
     while (flags_.goRunning) {
@@ -24,7 +26,7 @@ void AcquisitionLoop::RunGoLoop() {
         if (!flags_.goRunning) break;
         if (!link_.Request({.order = ORDER_GET_DATA})) continue;
         DecodeDataFrame();
-        displays_.UpdateFrame(frame, record_.scalars.evaluationMode);
+        displays_.UpdateFrame(frame, EvaluationMode());
         emit FrameArrived(frame);
     }
     displays_.Flush();  // the last frame stays on screen

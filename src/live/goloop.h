@@ -25,6 +25,8 @@ class AcquisitionLoop : public QObject {
     // Takes the data answer just received into measurementWords and the frame. A
     // shorter answer leaves the words behind it as they were.
     void DecodeDataFrame();
+    // The evaluation mode the live displays follow.
+    int EvaluationMode() const;
 
   signals:
     // Every data frame, also those the display pacing does not show.

@@ -193,6 +193,8 @@ void RecordChart::ClearRecordChart() {
     }
 }
 
+int RecordChart::Points() const { return graphs_[0]->dataCount(); }
+
 void RecordChart::ShowSignal(int signal) {
     if (signal < 0 || signal >= RECORD_SIGNALS) signal = 0;
     for (QCustomPlot* plot : plots_) plot->setVisible(false);

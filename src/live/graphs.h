@@ -66,6 +66,8 @@ class RecordChart {
     explicit RecordChart(Ui::GRAPHP& ui);
     void AppendRecord(double recordNumber, const std::array<double, RECORD_SIGNALS>& values);
     void ClearRecordChart();
+    // Records drawn since the chart was cleared.
+    int Points() const;
     // Hides all graphs and shows the one of the signal (any other value: red).
     void ShowSignal(int signal);
 

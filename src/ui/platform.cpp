@@ -18,6 +18,8 @@ BusyCursor::BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 
 BusyCursor::~BusyCursor() { QApplication::restoreOverrideCursor(); }
 
+QDateTime Platform::Now() const { return QDateTime::currentDateTime(); }
+
 void QtPlatform::Message(const QString& title, const QString& text) {
     QMessageBox::information(parent_, title, text);
 }

@@ -2,6 +2,7 @@
 // The program's only door to modal popups and the clock. The real one shows Qt
 // dialogs; tests put in a scripted one that records what would have been shown.
 
+#include <QDateTime>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -34,6 +35,8 @@ class Platform {
                                           int maxChars) = 0;
     // Free-running clock in seconds.
     virtual double Seconds() const;
+    // The date and time of the PC.
+    virtual QDateTime Now() const;
 };
 
 // The wait cursor for as long as it lives: connecting can take seconds.

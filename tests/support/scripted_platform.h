@@ -16,6 +16,8 @@ class ScriptedPlatform : public Platform {
     void Message(const QString& title, const QString& text) override;
     bool Confirm(const QString& title, const QString& text) override;
     FileChoice SelectFile(const FileRequest& request) override;
+    // A fixed moment, so record lines can be compared byte for byte.
+    QDateTime Now() const override { return QDateTime(QDate(2026, 3, 7), QTime(8, 5, 9)); }
     // Answers the next prompt, cut to its length; an empty script cancels.
     std::optional<QString> Prompt(const QString& title, const QString& text,
                                   int maxChars) override;
