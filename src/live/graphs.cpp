@@ -166,6 +166,11 @@ RecordChart::RecordChart(Ui::GRAPHP& ui)
         graphs_[s] = plots_[s]->addGraph();
         graphs_[s]->setPen(QPen(Colour(SIGNAL_COLOURS[s]), 1.5));
     }
+    replot_.setSingleShot(true);
+    replot_.setInterval(40);
+    QObject::connect(&replot_, &QTimer::timeout, &replot_, [this] {
+        for (QCustomPlot* plot : plots_) Replot(plot);
+    });
     ClearRecordChart();
 }
 
@@ -180,8 +185,8 @@ void RecordChart::AppendRecord(double recordNumber,
         x->setRange(0, std::max(x->range().upper, recordNumber + 1));
         y->setRange(std::min(y->range().lower, values[s] - 10),
                     std::max(y->range().upper, values[s] + 10));
-        Replot(plots_[s]);
     }
+    if (!replot_.isActive()) replot_.start();
 }
 
 void RecordChart::ClearRecordChart() {

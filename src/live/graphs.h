@@ -4,6 +4,7 @@
 // the screen's pace with the frame that is shown.
 
 #include <QObject>
+#include <QTimer>
 #include <array>
 
 #include "core/measurement.h"
@@ -74,6 +75,8 @@ class RecordChart {
   private:
     std::array<QCustomPlot*, RECORD_SIGNALS> plots_;
     std::array<QCPGraph*, RECORD_SIGNALS> graphs_;
+    // A long fast recording redraws at the screen's pace, not once per record.
+    QTimer replot_;
 };
 
 class LiveGraphs : public QObject {
