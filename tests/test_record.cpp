@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QLabel>
 #include <QTimer>
 
 #include "record/recordfile.h"
@@ -172,4 +173,32 @@ TEST(Recording, LostRecordsAreReported) {
     EXPECT_EQ(r.platform.shown.last().title, "ATTENTION!");
     EXPECT_TRUE(r.platform.shown.last().text.startsWith("2 records could not be saved!\n"));
     EXPECT_TRUE(r.Log().contains("2 records could not be saved!"));
+}
+
+TEST(Recording, EachModeShowsItsControls) {
+    Rig rig;
+    Program& p = rig.program;
+    Ui::MAINP& m = p.panels.mainUi;
+    p.window.show();
+    m.TabMain1->setCurrentIndex(PAGE_RECORDING);
+    QWidget* controls[] = {m.EditInterval,       m.EditRecVal,       m.DispRecordTime,
+                           m.DispRecordedValues, m.DispRemaining,    m.DispFrameCounter,
+                           m.ButtonStartRecord,  m.ButtonStopRecord, m.ButtonStartTrigRec,
+                           m.ButtonManualRecord};
+    const std::array<bool, 10> shown[] = {
+        {true, true, true, true, true, false, true, true, false, false},     // FIXED COUNT
+        {true, false, false, false, false, true, true, true, false, false},  // CONTINUOUS
+        {false, false, false, true, false, false, false, false, false, true},  // MANUAL
+        {false, false, false, false, false, true, false, true, true, false},   // TRIGGERED
+    };
+    for (int mode = 0; mode < 4; ++mode) {
+        m.EditSelectDataRec->setCurrentIndex(mode);
+        emit m.EditSelectDataRec->activated(mode);
+        for (int i = 0; i < 10; ++i) {
+            EXPECT_EQ(controls[i]->isVisible(), shown[mode][i])
+                << "mode " << mode << " " << controls[i]->objectName().toStdString();
+            if (auto* label = p.window.findChild<QLabel*>("Label" + controls[i]->objectName()))
+                EXPECT_EQ(label->isVisible(), shown[mode][i]) << label->objectName().toStdString();
+        }
+    }
 }

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QDir>
 #include <QFileInfo>
-#include <QFormLayout>
+#include <QLabel>
 
 #include "core/buttons.h"
 #include "core/flags.h"
@@ -24,15 +24,11 @@ const QString RIGHT_FILE = "Are you sure, that you have selected the right file 
 const char* const RED_BUTTON = "background-color: #FF0000;";
 const char* const GREY_BUTTON = "background-color: #E0E0E0;";
 
-// A control and the label of its form row go together.
+// A control and its label ("Label" and the control's name) go together.
 void ShowControl(QWidget* control, bool shown) {
     control->setVisible(shown);
-    for (QWidget* w = control->parentWidget(); w; w = w->parentWidget())
-        if (auto* form = qobject_cast<QFormLayout*>(w->layout()))
-            if (QWidget* label = form->labelForField(control)) {
-                label->setVisible(shown);
-                return;
-            }
+    if (auto* label = control->window()->findChild<QLabel*>("Label" + control->objectName()))
+        label->setVisible(shown);
 }
 
 }  // namespace
