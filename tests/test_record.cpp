@@ -202,3 +202,19 @@ TEST(Recording, EachModeShowsItsControls) {
         }
     }
 }
+
+TEST(Recording, DeclinedStartSendsNothingAndLostManualRecordsAreReported) {
+    RecordRig r;
+    r.SelectMode(0);
+    r.platform.confirmAnswers = {false};
+    r.m.ButtonStartRecord->click();
+    EXPECT_EQ(r.Count("55 08"), 0);
+    EXPECT_EQ(r.platform.shown.last().text, "Are you sure, that you have selected the right file name?");
+    EXPECT_FALSE(r.m.EditInterval->isReadOnly());
+
+    r.SelectMode(2);
+    r.program.paths.recordFile = r.sim.Dir() + "/records.dat/inside.dat";
+    r.m.ButtonManualRecord->click();
+    EXPECT_EQ(r.platform.shown.last().title, "ATTENTION!");
+    EXPECT_TRUE(r.platform.shown.last().text.startsWith("1 records could not be saved!\n"));
+}

@@ -5,11 +5,14 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 bool WaitUntil(const std::function<bool()>& done, double seconds) {
+    // Rounded up: a wait must never end before its time.
     const QDeadlineTimer deadline =
         seconds < 0 ? QDeadlineTimer(QDeadlineTimer::Forever)
-                    : QDeadlineTimer(static_cast<qint64>(seconds * 1000.0), Qt::PreciseTimer);
+                    : QDeadlineTimer(static_cast<qint64>(std::ceil(seconds * 1000.0)),
+                                     Qt::PreciseTimer);
     QTimer wake;  // guarantees a wake-up at the deadline when nothing else happens
     wake.setSingleShot(true);
     wake.setTimerType(Qt::PreciseTimer);

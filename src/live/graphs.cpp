@@ -165,6 +165,8 @@ RecordChart::RecordChart(Ui::GRAPHP& ui)
     for (int s = 0; s < RECORD_SIGNALS; ++s) {
         graphs_[s] = plots_[s]->addGraph();
         graphs_[s]->setPen(QPen(Colour(SIGNAL_COLOURS[s]), 1.5));
+        // The first record is a single point: drawn as a dot, not left invisible.
+        graphs_[s]->setScatterStyle(QCPScatterStyle::ssDot);
     }
     replot_.setSingleShot(true);
     replot_.setInterval(40);

@@ -55,13 +55,23 @@ Recording::Recording(Panels& panels, SensorLink& link, ProgramFlags& flags,
             &Recording::OnButtonStartTrigRec);
     connect(ui_.ButtonManualRecord, &QPushButton::clicked, this, [this] {
         ui_.ButtonManualRecord->setEnabled(false);
+        lostRecords_ = 0;
         RecordManually();
+        if (lostRecords_ > 0) ReportLost();
         ui_.ButtonManualRecord->setEnabled(true);
     });
     connect(ui_.EditSelectDataRec, &QComboBox::activated, this, &Recording::OnModeChanged);
-    connect(ui_.EditInterval, &QDoubleSpinBox::editingFinished, this,
-            &Recording::UpdateRecordTime);
-    connect(ui_.EditRecVal, &QSpinBox::editingFinished, this, &Recording::UpdateRecordTime);
+    // Arrows and the wheel commit at once, typing on Enter; inputs that only show the
+    // values of a running recording commit nothing.
+    const auto committed = [this](QAbstractSpinBox* input) {
+        if (!input->isReadOnly()) UpdateRecordTime();
+    };
+    ui_.EditInterval->setKeyboardTracking(false);
+    ui_.EditRecVal->setKeyboardTracking(false);
+    connect(ui_.EditInterval, &QDoubleSpinBox::valueChanged, this,
+            [=, this] { committed(ui_.EditInterval); });
+    connect(ui_.EditRecVal, &QSpinBox::valueChanged, this,
+            [=, this] { committed(ui_.EditRecVal); });
     ui_.EditRecVal->setMinimum(1);  // 0 values would only end after 65536 records
     ShowRecordControls();
 }
@@ -71,7 +81,7 @@ RecordMode Recording::Mode() const {
 }
 
 void Recording::ShowCount(QLineEdit* display, double value) {
-    display->setText(QString::number(value));
+    display->setText(QString::number(value, 'f', 0));
 }
 
 void Recording::PageShown() {
@@ -190,7 +200,6 @@ void Recording::OnButtonStartRecord() {
         input->setReadOnly(true);
     ui_.ButtonStartRecord->setEnabled(false);
     ui_.ButtonStartRecord->setStyleSheet(RED_BUTTON);
-    ui_.EditSelectDataRec->setEnabled(false);
     RunRecording();
     ReportEnd();
     for (QAbstractSpinBox* input : {static_cast<QAbstractSpinBox*>(ui_.EditInterval),
@@ -234,7 +243,6 @@ void Recording::OnButtonStartTrigRec() {
     const ButtonsDimmed dimmed(buttons_, DimMode::Transfer);
     platform_.Message("ATTENTION!", CLOSE_OTHERS);
     ui_.ButtonStartTrigRec->setStyleSheet(RED_BUTTON);
-    ui_.EditSelectDataRec->setEnabled(false);
     RunTriggeredRecording();
     // The sensor stops sending, whatever ended the loop.
     link_.Request({.order = ORDER_TRIGGERED_SEND, .param = 0});
@@ -257,11 +265,13 @@ void Recording::RunTriggeredRecording() {
 }
 
 void Recording::ReportEnd() {
-    ui_.EditSelectDataRec->setEnabled(true);
-    if (lostRecords_ == 0) {
+    if (lostRecords_ == 0)
         platform_.Message("INFO!", "File has been saved!");
-        return;
-    }
+    else
+        ReportLost();
+}
+
+void Recording::ReportLost() {
     const QString where = recordFilePath_.isEmpty() ? QString("No record file was selected.")
                                                     : "Record file: " + recordFilePath_;
     const QString text = QString("%1 records could not be saved!\n").arg(lostRecords_) + where;

@@ -46,6 +46,7 @@ class Recording : public QObject {
     void TakeFrame();
     // "File has been saved!", or what was lost and where.
     void ReportEnd();
+    void ReportLost();
     void ShowCount(QLineEdit* display, double value);
 
     Panels& panels_;
