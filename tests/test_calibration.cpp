@@ -91,17 +91,34 @@ TEST(Calibration, GetOffsetReplacesTheFactorsNotTheDisplays) {
     EXPECT_EQ(r.m.DispRedOffset->text(), "7");
 }
 
-TEST(Calibration, FailedOffsetMeasurementChangesNothing) {
-    Rig rig({"--fault", "error1", "--fault-every", "4"});  // answers 1-3 connect, 4 fails
-    rig.SelectTcp();
-    rig.program.comm.TryToConnect();
-    Ui::MAINP& m = rig.program.panels.mainUi;
-    m.EditRedOffset->setValue(11);
-    m.DispRedOffset->setText("12");
-    rig.platform.confirmAnswers = {true};
-    m.ButtonCalcOffset->click();
-    EXPECT_EQ(m.EditRedOffset->value(), 11);
-    EXPECT_EQ(m.DispRedOffset->text(), "12");
+TEST(Calibration, FailedSensorCalculationChangesNoInput) {
+    struct Case {
+        const char* name;
+        const char* fault;
+        QPushButton* Ui::MAINP::*button;
+    };
+    const Case cases[] = {
+        {"offset measurement", "error1", &Ui::MAINP::ButtonCalcOffset},
+        {"self-calibration", "error2", &Ui::MAINP::ButtonStartSelfCalibration},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig({"--fault", c.fault, "--fault-every", "4"});  // answers 1-3 connect, 4 fails
+        rig.SelectTcp();
+        rig.program.comm.TryToConnect();
+        Ui::MAINP& m = rig.program.panels.mainUi;
+        m.EditRedOffset->setValue(11);
+        m.DispRedOffset->setText("12");
+        m.EditCFR->setValue(777);
+        m.EditSetValue->setValue(1234);
+        rig.platform.confirmAnswers = {true};
+        (m.*c.button)->click();
+        EXPECT_EQ(m.EditRedOffset->value(), 11);
+        EXPECT_EQ(m.DispRedOffset->text(), "12");
+        EXPECT_EQ(m.EditCFR->value(), 777);
+        EXPECT_EQ(m.EditSetValue->value(), 1234);
+        EXPECT_FALSE(rig.program.flags.linkOk) << "the failure was reported";
+    }
 }
 
 TEST(Calibration, WhiteTargetComesOutAtTheSetValue) {
@@ -197,17 +214,4 @@ TEST(Calibration, DeclinedCalculationStillSendsTheShownFactorsAndRunsGo) {
     ASSERT_FALSE(requests.isEmpty());
     EXPECT_TRUE(requests[0].endsWith("e8 03 e8 03 e8 03")) << requests[0].toStdString();
     EXPECT_TRUE(goRan);
-}
-
-TEST(Calibration, FailedSelfCalibrationChangesNoInput) {
-    Rig rig({"--fault", "error2", "--fault-every", "4"});  // answers 1-3 connect, 4 fails
-    rig.SelectTcp();
-    rig.program.comm.TryToConnect();
-    Ui::MAINP& m = rig.program.panels.mainUi;
-    m.EditCFR->setValue(777);
-    m.EditSetValue->setValue(1234);
-    rig.platform.confirmAnswers = {true};
-    m.ButtonStartSelfCalibration->click();
-    EXPECT_EQ(m.EditCFR->value(), 777);
-    EXPECT_EQ(m.EditSetValue->value(), 1234);
 }

@@ -83,11 +83,13 @@ int SerialTransport::Take(int upto) {
     return taken_;
 }
 
-void SerialTransport::Consume(int count) {
-    count = std::clamp(count, 0, taken_);
-    std::memmove(frame_, frame_ + count, static_cast<size_t>(taken_ - count));
-    taken_ -= count;
+int Transport::DropFront(int held, int count) {
+    count = std::clamp(count, 0, held);
+    std::memmove(frame_, frame_ + count, static_cast<size_t>(held - count));
+    return held - count;
 }
+
+void SerialTransport::Consume(int count) { taken_ = DropFront(taken_, count); }
 
 TcpTransport::TcpTransport(uint8_t* receiveFrame) : Transport(receiveFrame) {
     socket_.setReadBufferSize(FRAME_BYTES);
@@ -155,9 +157,7 @@ void TcpTransport::Send(const uint8_t* bytes, int count) {
 }
 
 void TcpTransport::Consume(int count) {
-    count = std::clamp(count, 0, receivedCount_);
-    std::memmove(frame_, frame_ + count, static_cast<size_t>(receivedCount_ - count));
-    receivedCount_ -= count;
+    receivedCount_ = DropFront(receivedCount_, count);
     OnDataReady();  // what waited in the socket for room
 }
 

@@ -35,6 +35,10 @@ class Transport : public QObject {
     void Closed();
 
   protected:
+    // Drops the first count of the held bytes and moves the rest to the start of the
+    // frame; returns how many stay held.
+    int DropFront(int held, int count);
+
     uint8_t* frame_;
 };
 

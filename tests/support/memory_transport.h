@@ -35,9 +35,7 @@ class MemoryTransport : public Transport {
     int Received() override { return held_; }
     int Take(int) override { return held_; }
     void Consume(int count) override {
-        count = std::clamp(count, 0, held_);
-        std::memmove(frame_, frame_ + count, static_cast<size_t>(held_ - count));
-        held_ -= count;
+        held_ = DropFront(held_, count);
         Fill();
     }
     bool Failed() const override { return broken_; }
