@@ -128,9 +128,11 @@ void ModeCascade::PowerStep() {
 }
 
 void ModeCascade::SwitchGroupsOff() {
-    ui_.EditColorGroups->blockSignals(true);
-    ui_.EditColorGroups->setChecked(false);
-    ui_.EditColorGroups->blockSignals(false);
+    {
+        // Forced by the program, not the operator's change of the switch.
+        const QSignalBlocker quiet(ui_.EditColorGroups);
+        ui_.EditColorGroups->setChecked(false);
+    }
     Dim({ui_.EditColorGroups, ui_.EditGridGroups, ui_.ButtonResetGroupTable}, true);
     Ui::DATAP& d = panels_.datap.ui;
     Show({d.DispGroup, d.LabelDispGroup}, false);
