@@ -29,6 +29,8 @@ Program::Program(Platform& platform, QString programDir)
                  TEACH_TABLE_HELP),
       meanTeach(panels, flags, parameterSet, paramControls, graphs, acquisition, commandBar,
                 platform),
+      recordTeach(panels, link, flags, paramControls, graphs, acquisition, teachTable, meanTeach,
+                  commandBar, platform),
       calibrationPage(panels, link, flags, calibration, commandBar, acquisition, displays,
                       platform),
       recording(panels, link, flags, commandBar, acquisition, displays, graphs, platform,

@@ -26,6 +26,7 @@
 #include "params/transfer.h"
 #include "record/recording.h"
 #include "teach/meanteach.h"
+#include "teach/recordteach.h"
 #include "teach/teachtable.h"
 #include "ui/help.h"
 
@@ -61,6 +62,7 @@ class Program : public QObject {
     HardwareInfoFile hardwareInfo;
     TeachTableEditor teachTable;
     MeanValueTeach meanTeach;
+    RecordedValueTeach recordTeach;
     CalibrationPage calibrationPage;
     Recording recording;
 

@@ -161,18 +161,16 @@ const uint32_t SIGNAL_COLOURS[RECORD_SIGNALS] = {0xFF0000, 0x00FF00, 0x0000FF, 0
 
 RecordChart::RecordChart(Ui::GRAPHP& ui)
     : plots_{ui.PanelGraphGraph0, ui.PanelGraphGraph1, ui.PanelGraphGraph2, ui.PanelGraphGraph3,
-             ui.PanelGraphGraph4, ui.PanelGraphGraph5, ui.PanelGraphGraph6} {
+             ui.PanelGraphGraph4, ui.PanelGraphGraph5, ui.PanelGraphGraph6},
+      replot_([this] {
+          for (QCustomPlot* plot : plots_) Replot(plot);
+      }) {
     for (int s = 0; s < RECORD_SIGNALS; ++s) {
         graphs_[s] = plots_[s]->addGraph();
         graphs_[s]->setPen(QPen(Colour(SIGNAL_COLOURS[s]), 1.5));
         // The first record is a single point: drawn as a dot, not left invisible.
         graphs_[s]->setScatterStyle(QCPScatterStyle::ssDot);
     }
-    replot_.setSingleShot(true);
-    replot_.setInterval(40);
-    QObject::connect(&replot_, &QTimer::timeout, &replot_, [this] {
-        for (QCustomPlot* plot : plots_) Replot(plot);
-    });
     ClearRecordChart();
 }
 
@@ -188,7 +186,7 @@ void RecordChart::AppendRecord(double recordNumber,
         y->setRange(std::min(y->range().lower, values[s] - 10),
                     std::max(y->range().upper, values[s] + 10));
     }
-    if (!replot_.isActive()) replot_.start();
+    replot_.Request();
 }
 
 void RecordChart::ClearRecordChart() {
@@ -322,20 +320,28 @@ void LiveGraphs::ClearTeachGraphics() {
     ReplotVisible();
 }
 
-void LiveGraphs::SetModeLabels(int calculationMode) {
+QStringList CoordinateNames(int calculationMode) {
+    return SimModes(calculationMode) ? QStringList{"s", "i", "M"} : QStringList{"X", "Y", "INT"};
+}
+
+void StyleCoordinateDisplays(QLineEdit* x, QLineEdit* y, int calculationMode) {
     const bool sim = SimModes(calculationMode);
-    const QStringList names = sim ? QStringList{"s", "i", "M"} : QStringList{"X", "Y", "INT"};
-    Ui::DATAP& d = panels_.datap.ui;
-    d.LabelDispX->setText(names[0]);
-    d.LabelDispY->setText(names[1]);
-    d.LabelDispINT->setText(names[2]);
     // The field takes the first colour, its frame the second.
     const auto style = [](const char* field, const char* frame) {
         return QString("QLineEdit { background-color: %1; border: 2px solid %2; }")
             .arg(field, frame);
     };
-    d.DispX->setStyleSheet(style("#FF0000", sim ? "#00FF00" : "#E0E0E0"));
-    d.DispY->setStyleSheet(style(sim ? "#FFFF00" : "#00FF00", sim ? "#80FFFF" : "#E0E0E0"));
+    x->setStyleSheet(style("#FF0000", sim ? "#00FF00" : "#E0E0E0"));
+    y->setStyleSheet(style(sim ? "#FFFF00" : "#00FF00", sim ? "#80FFFF" : "#E0E0E0"));
+}
+
+void LiveGraphs::SetModeLabels(int calculationMode) {
+    const QStringList names = CoordinateNames(calculationMode);
+    Ui::DATAP& d = panels_.datap.ui;
+    d.LabelDispX->setText(names[0]);
+    d.LabelDispY->setText(names[1]);
+    d.LabelDispINT->setText(names[2]);
+    StyleCoordinateDisplays(d.DispX, d.DispY, calculationMode);
     Ui::GRAPHP& g = panels_.graphp.ui;
     QLabel* labels[3] = {g.LabelGp3, g.LabelGp4, g.LabelGp5};
     for (int k = 0; k < 3; ++k) {

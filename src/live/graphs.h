@@ -4,13 +4,13 @@
 // the screen's pace with the frame that is shown.
 
 #include <QObject>
-#include <QTimer>
 #include <array>
 
 #include "core/measurement.h"
 #include "core/parameterset.h"
 #include "core/rowcolors.h"
 #include "live/graphmath.h"
+#include "ui/pace.h"
 #include "ui/panels.h"
 
 class QCustomPlot;
@@ -18,6 +18,13 @@ class QCPGraph;
 class QCPItemEllipse;
 class QCPItemRect;
 class QCPTextElement;
+
+class QLineEdit;
+
+// "X", "Y", "INT" in the X Y INT calculation modes, "s", "i", "M" in the s i M modes.
+QStringList CoordinateNames(int calculationMode);
+// The two colours (field and frame) of the x and y coordinate displays by mode.
+void StyleCoordinateDisplays(QLineEdit* x, QLineEdit* y, int calculationMode);
 
 // A strip chart of three traces over the 100 stored samples, with its zoom: a left
 // double click autoscales the value axis, a left click returns to the manual range.
@@ -76,7 +83,7 @@ class RecordChart {
     std::array<QCustomPlot*, RECORD_SIGNALS> plots_;
     std::array<QCPGraph*, RECORD_SIGNALS> graphs_;
     // A long fast recording redraws at the screen's pace, not once per record.
-    QTimer replot_;
+    DisplayPace replot_;
 };
 
 class LiveGraphs : public QObject {

@@ -77,12 +77,11 @@ LiveDisplays::LiveDisplays(Panels& panels, LiveGraphs& graphs)
       calibratedBars_(Exactly(panels.mainUi.DispCalBarRed, panels.mainUi.DispCalBarGreen,
                               panels.mainUi.DispCalBarBlue)),
       leds_(Exactly(panels.datap.ui.LedOut0, panels.datap.ui.LedOut1, panels.datap.ui.LedOut2,
-                    panels.datap.ui.LedOut3, panels.datap.ui.LedOut4)) {
+                    panels.datap.ui.LedOut3, panels.datap.ui.LedOut4)),
+      pace_([this] { ShowWaiting(); }) {
     Ui::DATAP& d = panels.datap.ui;
     d.DispColor->setAutoFillBackground(true);
     ShowSwatch(0x000000);  // dark until the first frame
-    flushTimer_.setSingleShot(true);
-    connect(&flushTimer_, &QTimer::timeout, this, &LiveDisplays::Flush);
 
     d.DispCOL->installEventFilter(this);
     d.DispGroup->installEventFilter(this);
@@ -97,13 +96,13 @@ void LiveDisplays::UpdateLiveDisplays(const MeasurementFrame& f, int evaluationM
     waitingMode_ = evaluationMode;
     liveWaiting_ = true;
     graphs_.UpdateGraphHistories(f);
-    Schedule();
+    pace_.Request();
 }
 
 void LiveDisplays::UpdateRawValues(const MeasurementFrame& f) {
     waiting_ = f;
     rawWaiting_ = true;
-    Schedule();
+    pace_.Request();
 }
 
 void LiveDisplays::UpdateFrame(const MeasurementFrame& f, int evaluationMode) {
@@ -111,16 +110,9 @@ void LiveDisplays::UpdateFrame(const MeasurementFrame& f, int evaluationMode) {
     UpdateLiveDisplays(f, evaluationMode);
 }
 
-void LiveDisplays::Schedule() {
-    if (!sinceShown_.isValid() || sinceShown_.elapsed() >= DISPLAY_INTERVAL_MS)
-        Flush();
-    else if (!flushTimer_.isActive())
-        flushTimer_.start(DISPLAY_INTERVAL_MS - static_cast<int>(sinceShown_.elapsed()));
-}
+void LiveDisplays::Flush() { pace_.Flush(); }
 
-void LiveDisplays::Flush() {
-    flushTimer_.stop();
-    sinceShown_.start();
+void LiveDisplays::ShowWaiting() {
     if (rawWaiting_) ShowRawValues(waiting_);
     if (liveWaiting_) {
         ShowIndicators(waiting_, waitingMode_);

@@ -2,13 +2,12 @@
 // Writes every decoded data frame into the live indicators: DATAP, the big displays,
 // TEACHP1, the temperature and the calibration page's raw values.
 
-#include <QElapsedTimer>
 #include <QObject>
-#include <QTimer>
 #include <array>
 
 #include "core/measurement.h"
 #include "live/graphs.h"
+#include "ui/pace.h"
 #include "ui/panels.h"
 
 class QLineEdit;
@@ -35,9 +34,7 @@ class LiveDisplays : public QObject {
 
     // Every indicator in its order, and the graphs. Every frame enters the graph
     // histories at once; the indicators and graphs follow at
-    // the screen's pace: a frame that arrives within DISPLAY_INTERVAL_MS of the last
-    // one shown waits (the newest waiting frame is shown when the interval is over),
-    // so a fast sensor is not slowed down by repainting.
+    // the screen's pace (DisplayPace).
     void UpdateLiveDisplays(const MeasurementFrame& frame, int evaluationMode);
     // The raw values and their spread on the calibration page, at the same pace.
     void UpdateRawValues(const MeasurementFrame& frame);
@@ -46,8 +43,6 @@ class LiveDisplays : public QObject {
     // Shows a waiting frame now.
     void Flush();
 
-    static constexpr int DISPLAY_INTERVAL_MS = 40;
-
     // The swatch colour of the last update (0xRRGGBB).
     uint32_t CurrentColour() const { return currentColour_; }
 
@@ -55,7 +50,7 @@ class LiveDisplays : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void Schedule();
+    void ShowWaiting();
     void ShowIndicators(const MeasurementFrame& frame, int evaluationMode);
     void ShowRawValues(const MeasurementFrame& frame);
     void ShowSwatch(uint32_t colour);
@@ -84,6 +79,5 @@ class LiveDisplays : public QObject {
     int waitingMode_ = 0;
     bool liveWaiting_ = false;
     bool rawWaiting_ = false;
-    QElapsedTimer sinceShown_;
-    QTimer flushTimer_;
+    DisplayPace pace_;
 };

@@ -204,6 +204,7 @@ void MeanValueTeach::SetUpTeachPanels() {
     ui_.EditTP1TeachCtoWith->setEnabled(!minDist);
     ui_.EditTP1ValueCto->setEnabled(!minDist);
     const int mode = std::clamp<int>(record_.scalars.calculationMode, 0, 3);
+    emit TeachPanelsSetUp(mode);
     const PanelTexts& t = PANEL_TEXTS[mode];
     for (QTableWidget* grid : {ui_.GridTP1Values, ui_.GridTP1Mean})
         for (int k = 0; k < 3; ++k) {

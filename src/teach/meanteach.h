@@ -37,6 +37,10 @@ class MeanValueTeach : public QObject {
     void UpdateTeachScatter();
     void SetUpTeachPanels();
 
+  signals:
+    // TEACHP2 takes the labels of the calculation mode (not in THD RGB).
+    void TeachPanelsSetUp(int calculationMode);
+
   private:
     int Counter() const;
     void SetCounter(int count);

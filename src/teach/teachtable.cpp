@@ -154,12 +154,16 @@ void TeachTableEditor::TeachIntoRow(const TeachInput& in) {
         attributes_.SetRowColor(in.row, displays_.CurrentColour());
 }
 
-void TeachTableEditor::TeachDataTo() {
-    const Ui::DATAP& d = panels_.datap.ui;
-    TeachIntoRow({ShownValue(d.DispX), ShownValue(d.DispY), ShownValue(d.DispINT),
-                  ShownValue(d.DispRED), ShownValue(d.DispGREEN), ShownValue(d.DispBLUE),
+void TeachTableEditor::TeachPoint(int x, int y, int intensity, int red, int green, int blue) {
+    TeachIntoRow({x, y, intensity, red, green, blue,
                   std::clamp(ui_.EditNo->value(), 0, TEACH_ROWS - 1), RingCode(ui_.EditCalcmode),
                   RingCode(ui_.EditEvalmode), RingCode(ui_.EditPmode)});
     controls_.ControlsToParameterSet();
     graphs_.DrawTeachTolerances();
+}
+
+void TeachTableEditor::TeachDataTo() {
+    const Ui::DATAP& d = panels_.datap.ui;
+    TeachPoint(ShownValue(d.DispX), ShownValue(d.DispY), ShownValue(d.DispINT),
+               ShownValue(d.DispRED), ShownValue(d.DispGREEN), ShownValue(d.DispBLUE));
 }

@@ -41,6 +41,9 @@ class TeachTableEditor : public QObject {
     // Writes a taught row into the grid (or the three thresholds in THD RGB), moves the
     // No. field on when auto-increment is on, and paints the row in Automatically mode.
     void TeachIntoRow(const TeachInput& input);
+    // A point with its colour into the No. field's row under the page's modes; the
+    // record and the graphs follow.
+    void TeachPoint(int x, int y, int intensity, int red, int green, int blue);
     // TEACH DATA TO: the values DATAP shows into the No. field's row.
     void TeachDataTo();
 
