@@ -12,8 +12,9 @@ void Endpoint::LogRequest(const QByteArray& frame) const {
 }
 
 Endpoint::Endpoint(SimSensor& sensor, SimConfig config, EndpointPeer& peer, QObject* parent)
-    : QObject(parent), sensor_(sensor), config_(config), peer_(peer) {
+    : QObject(parent), sensor_(sensor), config_(config), peer_(peer), scope_(sensor) {
     clock_.start();
+    connect(&scope_, &ScopeScan::FrameReady, this, &Endpoint::SendUnrequested);
     tick_.setInterval(1);
     trigger_.setTimerType(Qt::PreciseTimer);
     connect(&trigger_, &QTimer::timeout, this, &Endpoint::CheckTrigger);
@@ -37,6 +38,8 @@ void Endpoint::Close() {
     closed_ = true;
     queue_.clear();
     tick_.stop();
+    trigger_.stop();
+    scope_.Break();
     lineBusy_ = false;
     peer_.Close();
 }
@@ -49,23 +52,45 @@ void Endpoint::Answer(const FrameAssembler::Request& request) {
         DecodeHeader(reinterpret_cast<const uint8_t*>(request.frame.constData()));
     if (asked.order == ORDER_TRIGGERED_SEND && request.dataOk)
         SwitchTriggeredSending(asked.param == 1);
-    const FaultKind fault = config_.faults->Next();
+    Send(config_.faults->Next(), reply.bytes, reply.newBaudIndex);
+    // After the acknowledgement is queued, so scope frames always follow it.
+    if (!closed_) RunScopeCommand(reply);
+}
+
+void Endpoint::Send(FaultKind fault, const QByteArray& bytes, int baudAfter) {
     if (fault == FaultKind::Close) {
         Close();
         return;
     }
-    const QList<Piece> pieces = ApplyFault(fault, reply.bytes, config_.faultDelayMs);
+    const QList<Piece> pieces = ApplyFault(fault, bytes, config_.faultDelayMs);
+    if (pieces.isEmpty()) return;
     double at = clock_.nsecsElapsed() / 1e6;
     for (const Piece& piece : pieces) {
         at += piece.delayMs;
         queue_.push_back({piece.bytes, at, -1});
     }
-    if (!queue_.empty()) {
-        queue_.back().baudAfter = reply.newBaudIndex;
-        queue_.back().closeAfter = fault == FaultKind::CloseAfter;
-    }
+    queue_.back().baudAfter = baudAfter;
+    queue_.back().closeAfter = fault == FaultKind::CloseAfter;
     if (!tick_.isActive()) tick_.start();
     Pump();
+}
+
+void Endpoint::SendUnrequested(const QByteArray& frame) {
+    if (closed_) return;
+    Send(config_.frameFaults ? config_.frameFaults->Next() : FaultKind::None, frame);
+}
+
+void Endpoint::RunScopeCommand(const Reply& reply) {
+    switch (reply.scope) {
+        case ScopeCommand::Start:
+            scope_.Start(reply.scopeSettings);
+            break;
+        case ScopeCommand::Break:
+            scope_.Break();
+            break;
+        case ScopeCommand::None:
+            break;
+    }
 }
 
 void Endpoint::SwitchTriggeredSending(bool on) {
@@ -83,9 +108,7 @@ void Endpoint::CheckTrigger() {
     const bool rising = in0 && !lastIn0_;
     lastIn0_ = in0;
     if (config_.triggerPeriodMs == 0 && !rising) return;
-    queue_.push_back({sensor_.TriggeredFrame(), clock_.nsecsElapsed() / 1e6, -1});
-    if (!tick_.isActive()) tick_.start();
-    Pump();
+    SendUnrequested(sensor_.TriggeredFrame());
 }
 
 void Endpoint::Pump() {

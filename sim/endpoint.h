@@ -10,12 +10,16 @@
 
 #include "faults.h"
 #include "protocol.h"
+#include "scopescan.h"
 
 struct SimConfig {
     FaultPlan* faults;
     int faultDelayMs = 500;
     QString requestLog;  // empty: requests are not logged
     int triggerPeriodMs = 0;  // triggered sending: 0 follows IN0, otherwise a fixed period
+    // Faults of the unrequested frames (triggered data frames, scope frames), counted
+    // apart from the answers; nullptr: they go out clean.
+    FaultPlan* frameFaults = nullptr;
 };
 
 // Where an endpoint's answers go: a TCP connection or the pseudo-terminal.
@@ -51,6 +55,10 @@ class Endpoint : public QObject {
     };
     void Close();
     void Answer(const FrameAssembler::Request& request);
+    // Queues bytes with a fault applied; baudAfter >= 0 switches the rate once they are out.
+    void Send(FaultKind fault, const QByteArray& bytes, int baudAfter = -1);
+    void SendUnrequested(const QByteArray& frame);
+    void RunScopeCommand(const Reply& reply);
     void LogRequest(const QByteArray& frame) const;
     void Pump();
     // Triggered sending: one unrequested data frame per trigger while switched on.
@@ -65,6 +73,7 @@ class Endpoint : public QObject {
     QElapsedTimer clock_;
     QTimer tick_;
     QTimer trigger_;
+    ScopeScan scope_;
     bool lastIn0_ = false;
     double byteRate_ = 0;
     bool closed_ = false;  // after a close fault: nothing more goes out

@@ -74,3 +74,13 @@ Evaluation Evaluate(const ParameterSet& p, const Coordinates& c, const Rgb& rgb)
         result.groupNumber = p.table[result.colorNumber].group;
     return result;
 }
+
+uint16_t OutputBits(const ParameterScalars& s, const Evaluation& e) {
+    constexpr uint16_t ALL = 0x1F;
+    if (s.evaluationMode >= COL5) return e.colorNumber & ALL;
+    const uint16_t value = s.colorGroup ? e.groupNumber : e.colorNumber;
+    if (s.digitalOutmode == BINARY) return value < 32 ? value : ALL;
+    const bool shown = value < 5;
+    if (s.digitalOutmode == DIRECT_HI) return shown ? static_cast<uint16_t>(1 << value) : 0;
+    return shown ? static_cast<uint16_t>(ALL & ~(1 << value)) : ALL;
+}

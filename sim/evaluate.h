@@ -21,3 +21,11 @@ struct Evaluation {
 };
 
 Evaluation Evaluate(const ParameterSet& parameters, const Coordinates& c, const Rgb& rgb);
+
+// The five outputs OUT0..OUT4 (bits 0..4) for an evaluation. COL5 and THD RGB put their
+// bit pattern on them. Otherwise the colour number (the group number with COLOR GROUP on)
+// drives them by DIGITAL OUTMODE: BINARY as its binary number; DIRECT LO pulls the one
+// output of colour 0..4 low and leaves the others high, DIRECT HI the reverse. No colour
+// (or one a direct mode cannot show) leaves all high (BINARY, DIRECT LO) or all low
+// (DIRECT HI).
+uint16_t OutputBits(const ParameterScalars& s, const Evaluation& e);

@@ -86,6 +86,13 @@ int main(int argc, char* argv[]) {
         {"fault", "Fault to inject: " + FaultNames().join(", ") + ".", "kind", "none"},
         {"fault-every", "Apply the fault to every Nth answer (default: the first only).", "n", "0"},
         {"fault-delay", "Delay in ms of the split and delay faults.", "ms", "500"},
+        {"frame-fault",
+         "Fault to inject into unrequested frames (triggered data frames, scope frames), "
+         "one of the --fault kinds.",
+         "kind", "none"},
+        {"frame-fault-every",
+         "Apply the frame fault to every Nth unrequested frame (default: the first only).", "n",
+         "0"},
         {"eeprom", "File that keeps the EEPROM contents across restarts.", "file",
          QDir::temp().filePath("chromik-sensor-sim-eeprom.bin")},
         {"log-requests", "Append every request frame received, in hex, to FILE.", "file"},
@@ -97,8 +104,12 @@ int main(int argc, char* argv[]) {
     FaultKind kind;
     if (!ParseFault(parser.value("fault"), kind)) Fail("unknown fault " + parser.value("fault"));
     FaultPlan faults(kind, parser.value("fault-every").toInt());
+    FaultKind frameKind;
+    if (!ParseFault(parser.value("frame-fault"), frameKind))
+        Fail("unknown fault " + parser.value("frame-fault"));
+    FaultPlan frameFaults(frameKind, parser.value("frame-fault-every").toInt());
     SimConfig config{&faults, parser.value("fault-delay").toInt(), parser.value("log-requests"),
-                     parser.value("trigger-period").toInt()};
+                     parser.value("trigger-period").toInt(), &frameFaults};
     ParamStore store(parser.value("eeprom"));
     Calibration calibration;
     calibration.Load(parser.value("eeprom") + ".calibration");

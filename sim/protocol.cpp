@@ -52,7 +52,17 @@ std::array<uint16_t, 256> HardwareInfo() {
     return words;
 }
 
-QByteArray Bytes(const uint16_t* words, int count) {
+// A signed 32-bit value, low byte first.
+QByteArray Int32Bytes(int32_t value) {
+    const auto v = static_cast<uint32_t>(value);
+    QByteArray bytes(4, '\0');
+    for (int k = 0; k < 4; ++k) bytes[k] = static_cast<char>((v >> (8 * k)) & 0xFF);
+    return bytes;
+}
+
+}  // namespace
+
+QByteArray PackWords(const uint16_t* words, int count) {
     QByteArray bytes(2 * count, '\0');
     for (int k = 0; k < count; ++k) {
         bytes[2 * k] = static_cast<char>(words[k] & 0xFF);
@@ -61,11 +71,13 @@ QByteArray Bytes(const uint16_t* words, int count) {
     return bytes;
 }
 
-}  // namespace
-
 SimSensor::SimSensor(QString firmware, ParamStore& store, SensorModel& model,
                      Calibration& calibration)
-    : firmware_(std::move(firmware)), store_(store), model_(model), calibration_(calibration) {
+    : firmware_(std::move(firmware)),
+      store_(store),
+      model_(model),
+      calibration_(calibration),
+      scopeModel_(store, calibration) {
     clock_.start();
 }
 
@@ -81,14 +93,14 @@ Reply SimSensor::Answer(const FrameAssembler::Request& request) {
         }
         case ORDER_GET_DATA: {
             const auto words = model_.Measure(clock_.elapsed() / 1000.0);
-            return {
-                MakeFrame(ORDER_GET_DATA, 0, Bytes(words.data(), static_cast<int>(words.size())))};
+            return {MakeFrame(ORDER_GET_DATA, 0,
+                              PackWords(words.data(), static_cast<int>(words.size())))};
         }
         case ORDER_GET_CALIBRATION: {
             const uint16_t words[6] = {calibration_.factor[0], calibration_.factor[1],
                                        calibration_.factor[2], calibration_.offset[0],
                                        calibration_.offset[1], calibration_.offset[2]};
-            return {MakeFrame(ORDER_GET_CALIBRATION, 0, Bytes(words, 6))};
+            return {MakeFrame(ORDER_GET_CALIBRATION, 0, PackWords(words, 6))};
         }
         case ORDER_SEND_CALIBRATION:
             return TakeCalibration(header.param, request.frame.mid(HEADER_BYTES));
@@ -104,7 +116,7 @@ Reply SimSensor::Answer(const FrameAssembler::Request& request) {
         case ORDER_GET_HARDWARE_INFO:
             if (header.param != HARDWARE_INFO_ACCESS)
                 return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
-            return {MakeFrame(ORDER_GET_HARDWARE_INFO, 0, Bytes(HardwareInfo().data(), 256))};
+            return {MakeFrame(ORDER_GET_HARDWARE_INFO, 0, PackWords(HardwareInfo().data(), 256))};
         case ORDER_SEND_PARAMETERS:
             return TakeParameters(header.param, request.frame.mid(HEADER_BYTES));
         case ORDER_GET_PARAMETERS:
@@ -117,6 +129,10 @@ Reply SimSensor::Answer(const FrameAssembler::Request& request) {
         case ORDER_TRIGGERED_SEND:
             if (header.param > 1) return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
             return {MakeFrame(ORDER_TRIGGERED_SEND, 0)};
+        case ORDER_GET_CYCLE_TIME:
+            return CycleTime(header.param);
+        case ORDER_SCOPE_SCAN:
+            return Scope(header.param, request.frame.mid(HEADER_BYTES));
         case ORDER_SET_BAUDRATE:
             if (header.param > 4) return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
             return {MakeFrame(ORDER_SET_BAUDRATE, 0), header.param};
@@ -141,7 +157,8 @@ bool SimSensor::In0Now() const { return SensorModel::In0(clock_.elapsed() / 1000
 
 QByteArray SimSensor::TriggeredFrame() {
     const auto words = model_.Measure(clock_.elapsed() / 1000.0);
-    return MakeFrame(ORDER_TRIGGERED_SEND, 0, Bytes(words.data(), static_cast<int>(words.size())));
+    return MakeFrame(ORDER_TRIGGERED_SEND, 0,
+                     PackWords(words.data(), static_cast<int>(words.size())));
 }
 
 Reply SimSensor::TakeCalibration(uint16_t param, const QByteArray& payload) {
@@ -159,7 +176,7 @@ Reply SimSensor::SelfCalibration() {
     uint16_t words[5] = {0, 0, 0, SET_VALUE, MAX_DELTA};
     for (int i = 0; i < 3; ++i)
         words[i] = static_cast<uint16_t>(std::min(SET_VALUE * 1024 / std::max(raw[i], 1), 4096));
-    return {MakeFrame(ORDER_SELF_CALIBRATION, 0, Bytes(words, 5))};
+    return {MakeFrame(ORDER_SELF_CALIBRATION, 0, PackWords(words, 5))};
 }
 
 Reply SimSensor::GiveParameters(uint16_t param) {
@@ -167,6 +184,38 @@ Reply SimSensor::GiveParameters(uint16_t param) {
     const ParameterSet& set = store_.Ram(param & 1);
     if (param <= 1)
         return {MakeFrame(ORDER_GET_PARAMETERS, 0,
-                          Bytes(ScalarWords(set.scalars).data(), SCALAR_WORDS))};
-    return {MakeFrame(ORDER_GET_PARAMETERS, 0, Bytes(TableWords(set.table).data(), TABLE_WORDS))};
+                          PackWords(ScalarWords(set.scalars).data(), SCALAR_WORDS))};
+    return {
+        MakeFrame(ORDER_GET_PARAMETERS, 0, PackWords(TableWords(set.table).data(), TABLE_WORDS))};
+}
+
+Reply SimSensor::CycleTime(uint16_t param) const {
+    if (param != 0) return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
+    const CycleTimeCounts counts = CountCycleTime();
+    return {MakeFrame(ORDER_GET_CYCLE_TIME, 0, Int32Bytes(counts.a) + Int32Bytes(counts.b))};
+}
+
+Reply SimSensor::Scope(uint16_t param, const QByteArray& payload) const {
+    if (param == 0 && payload.isEmpty())
+        return {MakeFrame(ORDER_SCOPE_SCAN, 0), -1, ScopeCommand::Break};
+    if (param != 1 || payload.size() != 2 * SCOPE_SETTINGS_WORDS)
+        return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
+    std::array<uint16_t, SCOPE_SETTINGS_WORDS> words{};
+    UnpackWords(reinterpret_cast<const uint8_t*>(payload.constData()),
+                static_cast<int>(payload.size()), words.data(), SCOPE_SETTINGS_WORDS);
+    const std::optional<ScopeSettings> settings = ParseScopeSettings(words);
+    if (!settings) return {MakeFrame(ERROR_ANSWER, ERROR_CONTROL_UNIT)};
+    return {MakeFrame(ORDER_SCOPE_SCAN, 0), -1, ScopeCommand::Start, *settings};
+}
+
+ScopeSample SimSensor::ScopeSampleAt(double t, uint16_t signal) {
+    // The first samples of a scan right after start-up would lie before the sensor's time 0.
+    t = std::max(t, 0.0);
+    scopeModel_.whiteTarget = model_.whiteTarget;
+    const auto words = scopeModel_.Measure(t);
+    const size_t first = signal == 1 ? 3 : 0;  // X Y INT (s i M) or R G B
+    const uint16_t in0 = SensorModel::In0(t) ? STATE_IN0 : 0;
+    return {{words[first], words[first + 1], words[first + 2]},
+            static_cast<uint16_t>(scopeModel_.Outputs() | in0),
+            words[7]};
 }

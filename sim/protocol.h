@@ -8,6 +8,8 @@
 #include <optional>
 
 #include "link/frame.h"
+#include "scope.h"
+#include "sensormodel.h"
 
 // Cuts complete request frames out of the incoming bytes. Bytes that cannot start a
 // valid header are skipped one at a time, as a device resynchronises on a noisy line.
@@ -25,16 +27,21 @@ class FrameAssembler {
 };
 
 QByteArray MakeFrame(uint8_t order, uint16_t param, const QByteArray& payload = {});
+// count words as payload bytes, low byte first.
+QByteArray PackWords(const uint16_t* words, int count);
+
+// What a scope order asks of the endpoint once its answer is queued.
+enum class ScopeCommand { None, Start, Break };
 
 // What the sensor does with one request.
 struct Reply {
     QByteArray bytes;
     int newBaudIndex = -1;  // >= 0: switch to this rate once the answer is out
+    ScopeCommand scope = ScopeCommand::None;
+    ScopeSettings scopeSettings{};  // for ScopeCommand::Start
 };
 
 class ParamStore;
-class SensorModel;
-struct Calibration;
 
 class SimSensor {
   public:
@@ -43,16 +50,26 @@ class SimSensor {
     // Input IN0 now, and an unrequested data frame of this moment (triggered sending).
     bool In0Now() const;
     QByteArray TriggeredFrame();
+    // Seconds since the sensor started, the clock of its measurement.
+    double Now() const { return clock_.nsecsElapsed() / 1e9; }
+    // One scope sample at time t: the analog signals chosen by `signal` (1: the
+    // coordinates of the calculation mode, otherwise R, G, B), outputs and IN0.
+    ScopeSample ScopeSampleAt(double t, uint16_t signal);
 
   private:
     Reply TakeParameters(uint16_t param, const QByteArray& payload);
     Reply GiveParameters(uint16_t param);
     Reply TakeCalibration(uint16_t param, const QByteArray& payload);
     Reply SelfCalibration();
+    Reply CycleTime(uint16_t param) const;
+    Reply Scope(uint16_t param, const QByteArray& payload) const;
 
     QString firmware_;
     ParamStore& store_;
     SensorModel& model_;
     Calibration& calibration_;
+    // The scope samples far faster than data frames are asked for: its own model keeps
+    // that from moving the data frames' trigger hold and minima and maxima.
+    SensorModel scopeModel_;
     QElapsedTimer clock_;
 };

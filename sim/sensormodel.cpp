@@ -113,6 +113,7 @@ std::array<uint16_t, 20> SensorModel::Measure(double t) {
     Evaluation live = Evaluate(set, c, rgb);
     const bool triggered = s.trigger == TRIGGER_SELF ? live.colorNumber != 0 : in0;
     const Evaluation out = HoldForTrigger(s, live, triggered);
+    outputs_ = OutputBits(s, out);
     if (s.powerMode == POWER_DYN) c.intensity = power;  // INT shows the transmitter power
     TrackMinMax(rgb);
 

@@ -44,6 +44,8 @@ class SensorModel {
     // The data frame at time t (seconds since the sensor started).
     std::array<uint16_t, 20> Measure(double t);
 
+    // Outputs OUT0..OUT4 (bits 0..4) as the last Measure left them.
+    uint16_t Outputs() const { return outputs_; }
     // Input IN0 at time t.
     static bool In0(double t);
     // Raw red, green and blue at time t, as the self-calibration sees them.
@@ -66,4 +68,5 @@ class SensorModel {
     Evaluation held_;
     std::array<int, 256> counts_{};
     std::array<int, 6> minMax_{4095, 4095, 4095, 0, 0, 0};
+    uint16_t outputs_ = 0;
 };
