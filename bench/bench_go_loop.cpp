@@ -7,11 +7,8 @@
 //     window sizes, next to the same loop with the graph pages hidden; GO over the
 //     pseudo-terminal with the graphs live; the cost of one full replot of a page with
 //     31 tolerance ellipses in every graph.
-#include <unistd.h>
-
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTimer>
 #include <cstdio>
 #include <qcustomplot.h>
@@ -21,13 +18,6 @@
 #include "support/rig.h"
 
 namespace {
-
-double ResidentMiB() {
-    QFile statm("/proc/self/statm");
-    if (!statm.open(QIODevice::ReadOnly)) return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toDouble() * sysconf(_SC_PAGESIZE) / (1024.0 * 1024.0) : 0;
-}
 
 struct Figures {
     long frames = 0;
