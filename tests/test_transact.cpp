@@ -250,7 +250,7 @@ TEST(ReceiveFrame, AFrameAfterABadOneIsStillRead) {
     r.transport.Feed(bad + WireFrame(ORDER_GET_DATA, 0, Words(20, 42)));
     SensorLink& link = r.rig.program.link;
     const auto never = [] { return false; };
-    EXPECT_EQ(link.ReceiveFrame(never), ReceiveResult::Failed);
+    EXPECT_EQ(link.ReceiveFrame(never), ReceiveResult::BadFrame);
     ASSERT_EQ(link.ReceiveFrame(never), ReceiveResult::Frame);
     link.CopyToMeasurement();
     EXPECT_EQ(link.buffers.measurementWords[19], 42 + 19);

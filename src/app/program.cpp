@@ -35,6 +35,9 @@ Program::Program(Platform& platform, QString programDir)
                       platform),
       recording(panels, link, flags, commandBar, acquisition, displays, graphs, platform,
                 paths.recordFile),
+      scopeDisplay(panels, scope, paramControls, parameterSet),
+      scopeScan(panels, link, flags, scope, scopeDisplay, commandBar),
+      scopePrint(panels, platform),
       programDir_(std::move(programDir)) {
     for (int i = 0; i < HELP_TABLE_COUNT; ++i) {
         const HelpTable& t = HELP_TABLES[i];
@@ -47,6 +50,8 @@ Program::Program(Platform& platform, QString programDir)
         const ButtonsDimmed dimmed(commandBar, DimMode::Transfer);
         hardwareInfo.WriteHardwareInfoFile();
     });
+    connect(panels.scopep.ui.ButtonPrintScopeGraph, &QPushButton::clicked, this,
+            [this] { scopePrint.PrintScope(panelSettings.sensorId); });
     connect(panels.mainUi.EditID, &QLineEdit::editingFinished, this,
             [this] { SetSensorId(panels.mainUi.EditID->text()); });
     connect(&cascade, &ModeCascade::TaughtColoursChanged, this, [this] {

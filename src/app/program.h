@@ -25,6 +25,9 @@
 #include "params/tableattributes.h"
 #include "params/transfer.h"
 #include "record/recording.h"
+#include "scope/scopedisplay.h"
+#include "scope/scopeprint.h"
+#include "scope/scopescan.h"
 #include "teach/meanteach.h"
 #include "teach/recordteach.h"
 #include "teach/teachtable.h"
@@ -65,6 +68,10 @@ class Program : public QObject {
     RecordedValueTeach recordTeach;
     CalibrationPage calibrationPage;
     Recording recording;
+    ScopeState scope;
+    ScopeDisplay scopeDisplay;
+    ScopeAcquisition scopeScan;
+    ScopePrint scopePrint;
 
     // The sensor identification (at most 100 characters), shown on every panel that
     // names the sensor.

@@ -160,17 +160,17 @@ ReceiveResult SensorLink::ReceiveFrame(const std::function<bool()>& stop) {
     if (t.Received() < HEADER_BYTES) {
         // A closed connection has been reported when it closed.
         if (!t.PeerClosed()) ReportLinkError(LinkTexts::PORT_ERROR);
-        return ReceiveResult::Failed;
+        return ReceiveResult::LinkLost;
     }
     t.Take(HEADER_BYTES);
     // A bad header is dropped; the next call looks at what follows it.
     handledBytes_ = HEADER_BYTES;
-    if (!CheckHeader()) return ReceiveResult::Failed;
+    if (!CheckHeader()) return ReceiveResult::BadFrame;
     const bool ok = answer.length == 0 || ReadData();
     // Also what arrived of a payload that failed is dropped, on either transport.
     const int frameBytes = HEADER_BYTES + answer.length;
     handledBytes_ = std::min(t.Take(frameBytes), frameBytes);
-    return ok ? ReceiveResult::Frame : ReceiveResult::Failed;
+    return ok ? ReceiveResult::Frame : ReceiveResult::BadFrame;
 }
 
 void SensorLink::ReportLinkError(const QString& text) {

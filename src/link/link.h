@@ -64,9 +64,10 @@ struct SensorRequest {
 };
 
 enum class ReceiveResult {
-    Frame,    // a checked frame stands in the receive frame
-    Stopped,  // the stop condition held first; nothing was reported
-    Failed,   // reported through ShowLinkError
+    Frame,     // a checked frame stands in the receive frame
+    Stopped,   // the stop condition held first; nothing was reported
+    BadFrame,  // a frame arrived but failed its checks (reported); the link goes on
+    LinkLost,  // the port failed or the connection closed (reported)
 };
 
 class SensorLink : public QObject {

@@ -99,3 +99,12 @@ constexpr double SCOPE_X_MAXIMUM = 128.0;
 // Upper end of the analog y axis: 10000 for signal 1 in the two s i M calculation
 // modes, else 4100.
 int AnalogYMaximum(uint16_t signal, uint16_t calculationMode);
+
+// ---- What the program keeps of the scope ----
+
+struct ScopeState {
+    std::array<ScopeRow, SCOPE_FRAMES> scopeTraces{};  // three analog rows, then the states
+    std::array<ScopeRow, DIGITAL_TRACES> digitalTraces{};
+    bool scopeScanning = false;
+    double cycleTimeMs = 0.0;  // 0.0 before a successful cycle-time query
+};

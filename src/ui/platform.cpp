@@ -7,6 +7,8 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <chrono>
 
 double Platform::Seconds() const {
@@ -54,4 +56,9 @@ FileChoice QtPlatform::SelectFile(const FileRequest& request) {
             : QFileDialog::getOpenFileName(parent_, request.title, request.startPath, filter);
     if (path.isEmpty()) return {};
     return {QFileInfo::exists(path) ? FileChoice::Existing : FileChoice::New, path};
+}
+
+bool QtPlatform::ChoosePrinter(QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent_);
+    return dialog.exec() == QDialog::Accepted;
 }

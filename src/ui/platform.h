@@ -8,6 +8,7 @@
 #include <optional>
 
 class QWidget;
+class QPrinter;
 
 // What the file-selection dialog returned.
 struct FileChoice {
@@ -33,6 +34,8 @@ class Platform {
     // A one-line reply of at most maxChars characters; nothing when cancelled.
     virtual std::optional<QString> Prompt(const QString& title, const QString& text,
                                           int maxChars) = 0;
+    // The print dialog: false when cancelled, otherwise the printer is set up.
+    virtual bool ChoosePrinter(QPrinter& printer) = 0;
     // Free-running clock in seconds.
     virtual double Seconds() const;
     // The date and time of the PC.
@@ -58,6 +61,7 @@ class QtPlatform : public Platform {
                                   int maxChars) override;
     std::optional<uint32_t> SelectColour(const QString& title, uint32_t initial) override;
     FileChoice SelectFile(const FileRequest& request) override;
+    bool ChoosePrinter(QPrinter& printer) override;
 
   private:
     QWidget* parent_;

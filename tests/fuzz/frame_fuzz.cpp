@@ -193,7 +193,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         previousFrame = false;
         // A bad frame is dropped and the next call looks behind it; with less than a
         // header left nothing more can come.
-        if (result != ReceiveResult::Failed || transport.Received() < HEADER_BYTES) break;
+        if (result != ReceiveResult::BadFrame || transport.Received() < HEADER_BYTES) break;
     }
 
     Unpoison(&buffers, sizeof buffers);

@@ -1,5 +1,7 @@
 #include "support/scripted_platform.h"
 
+#include <QPrinter>
+
 void ScriptedPlatform::Message(const QString& title, const QString& text) {
     shown.append({title, text});
 }
@@ -24,4 +26,11 @@ std::optional<uint32_t> ScriptedPlatform::SelectColour(const QString&, uint32_t)
 FileChoice ScriptedPlatform::SelectFile(const FileRequest& request) {
     fileRequests.append(request);
     return fileAnswers.isEmpty() ? FileChoice{} : fileAnswers.takeFirst();
+}
+
+bool ScriptedPlatform::ChoosePrinter(QPrinter& printer) {
+    if (printerAnswers.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printerAnswers.takeFirst());
+    return true;
 }

@@ -22,6 +22,8 @@ class ScriptedPlatform : public Platform {
     std::optional<QString> Prompt(const QString& title, const QString& text,
                                   int maxChars) override;
     std::optional<uint32_t> SelectColour(const QString& title, uint32_t initial) override;
+    // Prints into the next PDF file of the script; an empty script cancels.
+    bool ChoosePrinter(QPrinter& printer) override;
 
     QList<Shown> shown;
     QList<bool> confirmAnswers;     // taken in order; an empty script answers No
@@ -29,4 +31,5 @@ class ScriptedPlatform : public Platform {
     QList<FileRequest> fileRequests;
     QList<std::optional<QString>> promptAnswers;
     QList<std::optional<uint32_t>> colourAnswers;  // an empty script cancels
+    QStringList printerAnswers;                    // PDF paths; an empty script cancels
 };

@@ -1,0 +1,53 @@
+#pragma once
+// The scope settings page: the cycle-time query, the scan settings with their
+// dimming, SCAN (start order, the wait for the four frames without time-out, the
+// ordering around the trigger, the plot) and BREAK.
+
+#include <QObject>
+
+#include "scope/scopemath.h"
+#include "ui/panels.h"
+
+struct ProgramFlags;
+class SensorLink;
+class CommandButtons;
+class ScopeDisplay;
+
+constexpr int SCOPE_FRAME_BYTES = 2 * SCOPE_FRAME_WORDS;
+
+// The five words of the start order: trigger mode, pre-trigger values, trigger level,
+// scan rate, signal.
+struct ScanSettings {
+    std::array<uint16_t, 5> words;
+};
+
+class ScopeAcquisition : public QObject {
+    Q_OBJECT
+  public:
+    ScopeAcquisition(Panels& panels, SensorLink& link, ProgramFlags& flags, ScopeState& state,
+                     ScopeDisplay& display, CommandButtons& buttons);
+
+    // Asks the sensor for its cycle time and shows it with the scan frequency.
+    void GetCycleTime();
+    // Start order, wait, frames into the traces, plot. False when nothing was plotted.
+    bool RunScopeScan();
+    void BreakScopeScan();
+    // SCAN as the button does it (dimming, indicator, SCOPEP).
+    void Scan();
+
+  private:
+    void ShowCycleTime();
+    void DimTriggerInputs();
+    // Waits for the four frames and orders them into rows. False when the scan ended
+    // without a plot.
+    bool ReceiveScopeFrames(const ScanSettings& settings, std::array<ScopeRow, SCOPE_FRAMES>& rows);
+    ScopeTriggerMode TriggerMode() const;
+
+    Panels& panels_;
+    Ui::MAINP& ui_;
+    SensorLink& link_;
+    ProgramFlags& flags_;
+    ScopeState& state_;
+    ScopeDisplay& display_;
+    CommandButtons& buttons_;
+};
