@@ -51,6 +51,10 @@ ScopeDisplay::ScopeDisplay(Panels& panels, ScopeState& state, ParameterControls&
       digital_(panels.scopep.ui.GraphScopeDigital) {
     digital_->xAxis->setRange(0, SCOPE_X_MAXIMUM);
     digital_->yAxis->setRange(DIGITAL_Y_LOW, DIGITAL_Y_HIGH);
+    // Whole levels only: the traces sit on 0 to 11.
+    auto levels = QSharedPointer<QCPAxisTickerFixed>::create();
+    levels->setTickStep(2);
+    digital_->yAxis->setTicker(levels);
     for (int c = 0; c < 2; ++c) {
         const Qt::PenStyle style = c == 0 ? Qt::SolidLine : Qt::DashLine;
         cursors_[c] = AddCursor(analog_, CURSOR_COLOURS[c], style);
