@@ -78,13 +78,18 @@ void ShowTeachp2(Rig& rig) {
     QCoreApplication::processEvents();
 }
 
-// From the click to the three views repainted.
-double PickMillis(Program& p) {
+// From the click to the three views repainted; a click at the newest point makes the
+// exact search run through the whole store.
+double PickMillis(Program& p, bool atNewest) {
     QCustomPlot* xy = p.panels.teachp2.ui.GraphXYTP2;
-    const QPoint centre = xy->axisRect()->rect().center();
+    const TeachRecordStore& store = p.recordTeach.Store();
+    const RecordedPoint& newest = store.At(store.Count() - 1);
+    const QPoint at = atNewest ? QPoint(static_cast<int>(xy->xAxis->coordToPixel(newest.x)),
+                                        static_cast<int>(xy->yAxis->coordToPixel(newest.y)))
+                               : xy->axisRect()->rect().center();
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(xy, Qt::LeftButton, {}, centre);
+    QTest::mouseClick(xy, Qt::LeftButton, {}, at);
     for (QCustomPlot* plot : {xy, p.panels.teachp2.ui.GraphXIntTP2, p.panels.teachp2.ui.GraphYIntTP2})
         plot->repaint();
     return clock.nsecsElapsed() / 1e6;
@@ -97,6 +102,8 @@ void BenchTcp() {
     ShowTeachp2(rig);
     const Progress run = Record(rig, 600.0);
     const int total = rig.program.recordTeach.Store().Count();
+    if (total != TeachRecordStore::CAPACITY)
+        std::printf("WARNING: the recording ended early, the figures below mean little\n");
     const double first = run.RateBetween(0, WINDOW_FRAMES);
     const double last = run.RateBetween(total - WINDOW_FRAMES, total);
     const double overall = total / run.wall;
@@ -110,7 +117,7 @@ void BenchTcp() {
                 overall, 1e6 * run.cpu / std::max(1, total), bare, overall / bare);
     std::printf("  resident memory with the full store: %.1f MiB\n", ResidentMiB());
     double worst = 0;
-    for (int k = 0; k < 20; ++k) worst = std::max(worst, PickMillis(rig.program));
+    for (int k = 0; k < 20; ++k) worst = std::max(worst, PickMillis(rig.program, k % 2 == 1));
     std::printf("cursor pick on the full store, click to three views repainted: %.2f ms worst of 20 "
                 "(target < 16.7 ms)\n",
                 worst);

@@ -21,7 +21,7 @@ MeasurementFrame Frame(int x, int y, int intensity) {
 }
 
 struct Teachp2Rig : Rig {
-    Teachp2Rig() {
+    explicit Teachp2Rig(const QStringList& simArgs = {}) : Rig(simArgs) {
         program.window.resize(1000, 700);
         program.window.show();
         program.panels.mainUi.ButtonTeachRecVal->click();
@@ -101,7 +101,7 @@ TEST(RecordedValueTeach, APickInOneViewIsShownInAllThree) {
     } cases[] = {
         {RecordView::XY, {150, 200}, {150, 200, 310}},
         {RecordView::XInt, {150, 310}, {150, 200, 310}},
-        {RecordView::YInt, {200, 300}, {100, 200, 300}},
+        {RecordView::YInt, {200, 310}, {150, 200, 310}},
         {RecordView::XY, {999, 999}, {100, 200, 300}},  // no match: entry 0
     };
     for (const auto& c : cases) {
@@ -118,19 +118,62 @@ TEST(RecordedValueTeach, APickInOneViewIsShownInAllThree) {
 
 TEST(RecordedValueTeach, MouseSnapsToTheNearestPointAndKeysStepThroughThem) {
     Teachp2Rig r;
-    r.Record({{100, 200, 300}, {150, 200, 310}, {2000, 2500, 1800}});
     QCustomPlot* xy = r.ui.GraphXYTP2;
     xy->replot();
+    // Nothing recorded: picks and keys change nothing.
+    QTest::mouseClick(xy, Qt::LeftButton, {}, xy->axisRect()->rect().center());
+    QTest::keyClick(xy, Qt::Key_End);
+    EXPECT_EQ(r.Displays(), (QList<int>{0, 0, 0}));
+
+    r.Record({{100, 200, 300}, {150, 200, 310}, {2000, 2500, 1800}, {150, 200, 320}});
+    // The keys start from the last recorded point.
+    QTest::keyClick(xy, Qt::Key_Left);
+    EXPECT_EQ(r.Displays(), (QList<int>{2000, 2500, 1800}));
     const QPoint nearSecond(static_cast<int>(xy->xAxis->coordToPixel(150)) + 3,
                             static_cast<int>(xy->yAxis->coordToPixel(200)) - 2);
     QTest::mouseClick(xy, Qt::LeftButton, {}, nearSecond);
     EXPECT_EQ(r.Displays(), (QList<int>{150, 200, 310}));
-    QTest::keyClick(xy, Qt::Key_Right);
+    // Another view steps on from the point picked here.
+    QCustomPlot* yInt = r.ui.GraphYIntTP2;
+    QTest::keyClick(yInt, Qt::Key_Right);
     EXPECT_EQ(r.Displays(), (QList<int>{2000, 2500, 1800}));
-    QTest::keyClick(xy, Qt::Key_Right);  // stays on the last
-    QTest::keyClick(xy, Qt::Key_Home);
+    QTest::keyClick(yInt, Qt::Key_End);
+    EXPECT_EQ(r.Displays(), (QList<int>{150, 200, 320})) << "a step shows the entry itself";
+    QTest::keyClick(yInt, Qt::Key_PageDown);
+    EXPECT_EQ(r.Displays(), (QList<int>{150, 200, 320}));
+    QTest::keyClick(yInt, Qt::Key_PageUp);
     EXPECT_EQ(r.Displays(), (QList<int>{100, 200, 300}));
-    EXPECT_EQ(r.Cursors()[2], (ViewCoordinates{200, 300}));
+    EXPECT_EQ(r.Cursors()[0], (ViewCoordinates{100, 200}));
+    // A click outside the plot area picks nothing.
+    QTest::mouseClick(xy, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_EQ(r.Displays(), (QList<int>{100, 200, 300}));
+}
+
+TEST(RecordedValueTeach, DotsStayUntilReset) {
+    Teachp2Rig r;
+    QCustomPlot* xy = r.ui.GraphXYTP2;
+    const auto red = [xy](double x, double y) {
+        const QImage shot = xy->toPixmap().toImage();
+        // A corner of the dot: the cursor's cross runs through its centre.
+        const QPoint at(static_cast<int>(xy->xAxis->coordToPixel(x)) - 1,
+                        static_cast<int>(xy->yAxis->coordToPixel(y)) - 1);
+        return shot.pixelColor(at) == QColor(Qt::red);
+    };
+    r.Record({{1000, 1000, 500}});
+    xy->replot();
+    r.Record({{3000, 1500, 500}});
+    EXPECT_TRUE(red(1000, 1000));
+    EXPECT_TRUE(red(3000, 1500));
+    // A wider axis repaints the whole cloud in its new place.
+    r.Record({{5000, 1500, 500}});
+    EXPECT_EQ(xy->xAxis->range().upper, 8192);
+    EXPECT_TRUE(red(1000, 1000));
+    EXPECT_TRUE(red(5000, 1500));
+    r.platform.confirmAnswers = {true};
+    r.ui.ButtonTP2Reset->click();
+    EXPECT_EQ(xy->xAxis->range().upper, 4096);
+    EXPECT_FALSE(red(1000, 1000));
+    EXPECT_FALSE(red(3000, 1500));
 }
 
 TEST(RecordedValueTeach, TeachWritesThePickedPointIntoTheRow) {
@@ -182,7 +225,7 @@ TEST(RecordedValueTeach, LabelsAndColoursFollowTheCalculationMode) {
         EXPECT_EQ(r.ui.DispTP2Y->styleSheet(), c.yDisplayStyle);
         EXPECT_EQ(r.ui.GraphXIntTP2->yAxis->range().upper, c.intensityTop);
         // A point beyond the range widens the axes so it stays in view.
-        r.Record({{5000, 100, 100}});
+        r.Record({{40000, 100, 100}});
         EXPECT_EQ(r.ui.GraphXYTP2->xAxis->range().upper, 65536);
         EXPECT_EQ(r.ui.GraphXIntTP2->xAxis->range().upper, 65536);
     }
@@ -225,4 +268,36 @@ TEST(RecordedValueTeach, RecordsOnlyDataFramesUntilTheStoreIsFull) {
     EXPECT_EQ(r.platform.shown.last().text, "Do you really want to reset the table?");
     EXPECT_EQ(r.teach.Store().Count(), 0);
     EXPECT_EQ(r.ui.DispTP2Counter->text(), "0");
+}
+
+TEST(RecordedValueTeach, StopCloseAndALinkErrorEndTheRecording) {
+    const struct {
+        const char* name;
+        QStringList simArgs;
+        std::function<void(Teachp2Rig&)> end;  // run once some points are in
+        bool linkOk;
+    } cases[] = {
+        {"STOP", {}, [](Teachp2Rig& r) { r.program.panels.mainUi.ButtonStop->click(); }, true},
+        {"close", {}, [](Teachp2Rig& r) { r.ui.ButtonCloseTeachPanel2->click(); }, true},
+        {"link error", {"--fault", "close", "--fault-every", "30"}, nullptr, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Teachp2Rig r(c.simArgs);
+        r.SelectTcp();
+        r.program.comm.TryToConnect();
+        ASSERT_TRUE(r.program.flags.linkOk);
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (c.end && r.teach.Store().Count() >= 10) c.end(r);
+        });
+        watch.start(1);
+        QTimer::singleShot(20000, &r.program, [&] { r.program.flags.goRunning = false; });
+        r.ui.ButtonTP2Start->click();
+        EXPECT_GT(r.teach.Store().Count(), 0);
+        EXPECT_LT(r.teach.Store().Count(), TeachRecordStore::CAPACITY);
+        EXPECT_EQ(r.program.flags.linkOk, c.linkOk);
+        EXPECT_TRUE(r.ui.ButtonTP2Start->isEnabled());
+        EXPECT_TRUE(r.program.panels.mainUi.ButtonGo->isEnabled());
+    }
 }

@@ -56,11 +56,11 @@ void ReplotPoint(QCPGraph* graph) {
         graph->layer()->replot();
 }
 
+}  // namespace
+
 bool SimModes(int calculationMode) {
     return calculationMode == CALC_SIM_2D || calculationMode == CALC_SIM_3D;
 }
-
-}  // namespace
 
 StripChart::StripChart(QCustomPlot* plot, std::array<uint32_t, 3> colours, Range manualRange,
                        Zoom zoom)

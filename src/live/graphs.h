@@ -21,6 +21,8 @@ class QCPTextElement;
 
 class QLineEdit;
 
+// The s i M calculation modes (2D and 3D).
+bool SimModes(int calculationMode);
 // "X", "Y", "INT" in the X Y INT calculation modes, "s", "i", "M" in the s i M modes.
 QStringList CoordinateNames(int calculationMode);
 // The two colours (field and frame) of the x and y coordinate displays by mode.

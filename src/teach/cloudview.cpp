@@ -8,7 +8,6 @@ namespace {
 
 constexpr QRgb DOT_COLOUR = 0xFFFF0000;  // opaque red
 constexpr int DOT_SIZE = 3;              // pixels on a side
-constexpr int PAGE_STEP = 100;
 constexpr const char* CLOUD_LAYER = "cloud";
 
 }  // namespace
@@ -34,10 +33,13 @@ class CloudLayer : public QCPLayerable {
   private:
     QCPAxisRect* Area() const { return parentPlot()->axisRect(); }
 
-    // The picture still fits the plot area and the axes.
+    // The picture still fits the plot area, the axes and the screen's pixel ratio. A
+    // plot not laid out yet has nothing to paint into.
     bool Current() const {
         const QCPAxisRect* r = Area();
-        return area_.isValid() && area_ == r->rect() && horizontal_ == r->axis(QCPAxis::atBottom)->range() &&
+        if (r->rect().isEmpty()) return true;
+        return area_ == r->rect() && ratio_ == parentPlot()->bufferDevicePixelRatio() &&
+               horizontal_ == r->axis(QCPAxis::atBottom)->range() &&
                vertical_ == r->axis(QCPAxis::atLeft)->range();
     }
 
@@ -70,7 +72,7 @@ class CloudLayer : public QCPLayerable {
 
     const TeachRecordStore& store_;
     RecordView view_;
-    QImage image_;
+    QImage image_;  // null until the plot is laid out
     QRect area_;
     QCPRange horizontal_, vertical_;
     double ratio_ = 1;
@@ -126,7 +128,6 @@ void CloudView::AddDot(const RecordedPoint& point) { cloud_->AddDot(InView(point
 
 void CloudView::Clear() {
     cloud_->Invalidate();
-    stepped_ = 0;
     ReplotAll();
 }
 
@@ -160,50 +161,48 @@ void CloudView::Show() {
 
 void CloudView::PickNear(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton && !(event->buttons() & Qt::LeftButton)) return;
+    const QPointF pos = event->position();
+    if (!plot_->axisRect()->rect().contains(pos.toPoint())) return;
     const QCPAxis* h = plot_->xAxis;
     const QCPAxis* v = plot_->yAxis;
-    const QPointF pos = event->position();
     const ViewCoordinates at{h->pixelToCoord(pos.x()), v->pixelToCoord(pos.y())};
     // Distances count in pixels, so "nearest" is what the operator sees as nearest.
     const double scaleA = plot_->axisRect()->width() / h->range().size();
     const double scaleB = plot_->axisRect()->height() / v->range().size();
-    if (const std::optional<int> k = store_.NearestEntry(view_, at, scaleA, scaleB)) StepTo(*k);
-}
-
-void CloudView::StepTo(int entry) {
-    stepped_ = entry;
-    SetCursor(store_.At(entry));
+    const std::optional<int> k = store_.NearestEntry(view_, at, scaleA, scaleB);
+    if (!k) return;
+    SetCursor(store_.At(*k));
     emit CursorMoved(Cursor());
 }
 
+void CloudView::ShowFocus(bool focused) {
+    QFont font = title_->font();
+    font.setBold(focused);
+    title_->setFont(font);
+    ReplotAll();
+}
+
 bool CloudView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show) ReplotAll();
-    if (event->type() != QEvent::KeyPress || store_.Count() == 0) return false;
-    const int last = store_.Count() - 1;
-    const int from = std::min(stepped_, last);
-    int to = 0;
-    switch (static_cast<QKeyEvent*>(event)->key()) {
-        case Qt::Key_Left:
-            to = from - 1;
+    switch (event->type()) {
+        case QEvent::Show:
+            ReplotAll();
             break;
-        case Qt::Key_Right:
-            to = from + 1;
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            ShowFocus(event->type() == QEvent::FocusIn);
             break;
-        case Qt::Key_PageUp:
-            to = from - PAGE_STEP;
-            break;
-        case Qt::Key_PageDown:
-            to = from + PAGE_STEP;
-            break;
-        case Qt::Key_Home:
-            to = 0;
-            break;
-        case Qt::Key_End:
-            to = last;
-            break;
+        case QEvent::KeyPress: {
+            static const QHash<int, CloudStep> keys = {
+                {Qt::Key_Left, CloudStep::Previous}, {Qt::Key_Right, CloudStep::Next},
+                {Qt::Key_PageUp, CloudStep::PageBack}, {Qt::Key_PageDown, CloudStep::PageOn},
+                {Qt::Key_Home, CloudStep::First},     {Qt::Key_End, CloudStep::Last}};
+            const auto step = keys.find(static_cast<QKeyEvent*>(event)->key());
+            if (step == keys.end()) break;
+            emit StepRequested(*step);
+            return true;
+        }
         default:
-            return QObject::eventFilter(watched, event);
+            break;
     }
-    StepTo(std::clamp(to, 0, last));
-    return true;
+    return QObject::eventFilter(watched, event);
 }

@@ -6,7 +6,8 @@
 // when the area or the axes change, or after a reset.
 // The operator moves the cursor with the mouse (it snaps to the nearest recorded
 // point) or with the keys: Left/Right step to the previous/next recorded point,
-// Page Up/Page Down by 100, Home/End to the first/last.
+// Page Up/Page Down by 100, Home/End to the first/last. A graph with the keyboard
+// focus shows its title in bold.
 
 #include <QObject>
 #include <QString>
@@ -19,6 +20,9 @@ class QCPItemTracer;
 class QCPTextElement;
 class QMouseEvent;
 class CloudLayer;
+
+// A key's step through the recorded points.
+enum class CloudStep { Previous, Next, PageBack, PageOn, First, Last };
 
 class CloudView : public QObject {
     Q_OBJECT
@@ -43,13 +47,15 @@ class CloudView : public QObject {
   signals:
     // The operator has put the cursor on a recorded point.
     void CursorMoved(ViewCoordinates at);
+    // The operator pressed a key that steps through the recorded points.
+    void StepRequested(CloudStep step);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void PickNear(QMouseEvent* event);
-    void StepTo(int entry);
+    void ShowFocus(bool focused);
     // The picture must be painted anew: redraw everything.
     void ReplotAll();
 
@@ -59,6 +65,5 @@ class CloudView : public QObject {
     CloudLayer* cloud_;
     QCPItemTracer* cursor_;
     QCPTextElement* title_;
-    int stepped_ = 0;  // the entry the keys step from
     bool replotAll_ = true;
 };

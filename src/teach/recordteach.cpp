@@ -13,16 +13,29 @@
 namespace {
 
 // The axes start on the signals' ranges: 12 bits for every coordinate but M, which
-// reaches 10000. A point beyond widens its axis to the whole 16-bit range.
+// reaches 10000. A point beyond widens its axis to the next power of two.
 const Range COORDINATE_RANGE{0, 4096};
 const Range M_RANGE{0, 10000};
-const Range WORD_RANGE{0, 65536};
+constexpr int WORD_LIMIT = 65536;
+constexpr int PAGE_STEP = 100;
+
+// The coordinates each view shows, as indexes into the three names.
+struct ViewAxes {
+    RecordView view;
+    int horizontal, vertical;
+};
+constexpr ViewAxes VIEW_AXES[] = {
+    {RecordView::XY, 0, 1}, {RecordView::XInt, 0, 2}, {RecordView::YInt, 1, 2}};
 
 void SetDisplay(QLineEdit* display, double value) {
     display->setText(QString::number(static_cast<uint16_t>(value)));
 }
 
-Range Widened(Range range, double value) { return value < range.hi ? range : WORD_RANGE; }
+Range Widened(Range range, double value) {
+    int hi = range.hi;
+    while (value >= hi && hi < WORD_LIMIT) hi *= 2;
+    return {range.lo, std::min(hi, WORD_LIMIT)};
+}
 
 }  // namespace
 
@@ -52,10 +65,13 @@ RecordedValueTeach::RecordedValueTeach(Panels& panels, SensorLink& link, Program
     connect(ui_.ButtonTP2Start, &QPushButton::clicked, this, &RecordedValueTeach::Start);
     connect(ui_.ButtonTP2Reset, &QPushButton::clicked, this, &RecordedValueTeach::Reset);
     connect(ui_.ButtonTP2Teach, &QPushButton::clicked, this, &RecordedValueTeach::Teach);
-    for (CloudView& view : views_)
+    for (CloudView& view : views_) {
         connect(&view, &CloudView::CursorMoved, this,
                 [this, &view](ViewCoordinates at) { SelectCursor(view.View(), at); });
+        connect(&view, &CloudView::StepRequested, this, &RecordedValueTeach::StepSelection);
+    }
     connect(&meanTeach, &MeanValueTeach::TeachPanelsSetUp, this, &RecordedValueTeach::SetUpPanel);
+    SetUpPanel(CALC_XYINT_2D);
 }
 
 void RecordedValueTeach::Open() {
@@ -92,6 +108,7 @@ void RecordedValueTeach::PlotTeachRecord(const MeasurementFrame& frame) {
     KeepInView(current_);
     for (CloudView& view : views_) view.AddDot(current_);
     store_.Add(current_);
+    selected_ = store_.Count() - 1;
     if (store_.Full()) flags_.goRunning = false;
     pace_.Request();
 }
@@ -108,8 +125,34 @@ void RecordedValueTeach::ShowPoint() {
 }
 
 void RecordedValueTeach::SelectCursor(RecordView view, ViewCoordinates at) {
+    // Without recorded points there is nothing to select (and entry 0 holds nothing).
     if (store_.Count() == 0) return;
-    current_ = store_.At(store_.FindEntry(view, at));
+    Select(store_.FindEntry(view, at));
+}
+
+void RecordedValueTeach::StepSelection(CloudStep step) {
+    const int last = store_.Count() - 1;
+    if (last < 0) return;
+    const int from = std::min(selected_, last);
+    switch (step) {
+        case CloudStep::Previous:
+            return Select(std::max(from - 1, 0));
+        case CloudStep::Next:
+            return Select(std::min(from + 1, last));
+        case CloudStep::PageBack:
+            return Select(std::max(from - PAGE_STEP, 0));
+        case CloudStep::PageOn:
+            return Select(std::min(from + PAGE_STEP, last));
+        case CloudStep::First:
+            return Select(0);
+        case CloudStep::Last:
+            return Select(last);
+    }
+}
+
+void RecordedValueTeach::Select(int entry) {
+    selected_ = entry;
+    current_ = store_.At(entry);
     pace_.Flush();
 }
 
@@ -123,6 +166,8 @@ void RecordedValueTeach::Teach() {
 void RecordedValueTeach::Reset() {
     if (!platform_.Confirm("ATTENTION!", "Do you really want to reset the table?")) return;
     store_.Reset();
+    selected_ = 0;
+    SetRanges(baseRanges_);
     for (CloudView& view : views_) view.Clear();
     ui_.DispTP2Counter->setText("0");
 }
@@ -133,15 +178,14 @@ void RecordedValueTeach::SetUpPanel(int calculationMode) {
     ui_.LabelTP2Y->setText(names[1]);
     ui_.LabelTP2Int->setText(names[2]);
     StyleCoordinateDisplays(ui_.DispTP2X, ui_.DispTP2Y, calculationMode);
-    const bool sim = calculationMode == CALC_SIM_2D || calculationMode == CALC_SIM_3D;
-    for (CloudView& view : views_) {
-        // Which two of the three names the view shows.
-        const ViewCoordinates axes = InView({0, 1, 2}, view.View());
-        const QString& h = names[static_cast<int>(axes.a)];
-        const QString& v = names[static_cast<int>(axes.b)];
-        view.SetLabels(h + "/" + v, h, v);
+    for (const ViewAxes& a : VIEW_AXES) {
+        const QString& h = names[a.horizontal];
+        const QString& v = names[a.vertical];
+        View(a.view).SetLabels(h + "/" + v, h, v);
     }
-    SetRanges(COORDINATE_RANGE, COORDINATE_RANGE, sim ? M_RANGE : COORDINATE_RANGE);
+    baseRanges_ = {COORDINATE_RANGE, COORDINATE_RANGE,
+                   SimModes(calculationMode) ? M_RANGE : COORDINATE_RANGE};
+    SetRanges(baseRanges_);
     RecordedPoint highest = current_;
     for (int k = 0; k < store_.Count(); ++k) {
         const RecordedPoint& p = store_.At(k);
@@ -151,16 +195,18 @@ void RecordedValueTeach::SetUpPanel(int calculationMode) {
     KeepInView(highest);
 }
 
-void RecordedValueTeach::SetRanges(Range x, Range y, Range intensity) {
-    View(RecordView::XY).SetRanges(x, y);
-    View(RecordView::XInt).SetRanges(x, intensity);
-    View(RecordView::YInt).SetRanges(y, intensity);
+std::array<Range, 3> RecordedValueTeach::Ranges() {
+    return {View(RecordView::XY).HorizontalRange(), View(RecordView::XY).VerticalRange(),
+            View(RecordView::XInt).VerticalRange()};
+}
+
+void RecordedValueTeach::SetRanges(const std::array<Range, 3>& r) {
+    for (const ViewAxes& a : VIEW_AXES) View(a.view).SetRanges(r[a.horizontal], r[a.vertical]);
 }
 
 void RecordedValueTeach::KeepInView(const RecordedPoint& p) {
-    const Range x = View(RecordView::XY).HorizontalRange();
-    const Range y = View(RecordView::XY).VerticalRange();
-    const Range intensity = View(RecordView::XInt).VerticalRange();
-    const Range wx = Widened(x, p.x), wy = Widened(y, p.y), wi = Widened(intensity, p.intensity);
-    if (wx != x || wy != y || wi != intensity) SetRanges(wx, wy, wi);
+    const std::array<Range, 3> now = Ranges();
+    const std::array<Range, 3> wide = {Widened(now[0], p.x), Widened(now[1], p.y),
+                                       Widened(now[2], p.intensity)};
+    if (wide != now) SetRanges(wide);
 }

@@ -43,6 +43,8 @@ class RecordedValueTeach : public QObject {
     // The operator put the cursor of one view at a: the first entry shown there is
     // selected (entry 0 when none) and shown in the displays and all three views.
     void SelectCursor(RecordView view, ViewCoordinates at);
+    // A key in one of the views: the selection moves through the recorded entries.
+    void StepSelection(CloudStep step);
     // Labels, display colours and axes of the calculation mode.
     void SetUpPanel(int calculationMode);
 
@@ -53,7 +55,9 @@ class RecordedValueTeach : public QObject {
     // Widens every axis a point would fall beyond, so that no recorded point is off
     // the graphs.
     void KeepInView(const RecordedPoint& point);
-    void SetRanges(Range x, Range y, Range intensity);
+    void SetRanges(const std::array<Range, 3>& ranges);
+    std::array<Range, 3> Ranges();
+    void Select(int entry);
     // The displays, the counter and the three views show the current point.
     void ShowPoint();
 
@@ -71,5 +75,7 @@ class RecordedValueTeach : public QObject {
     TeachRecordStore store_;
     std::array<CloudView, 3> views_;
     RecordedPoint current_{};
+    int selected_ = 0;  // the entry shown, where the keys step from
+    std::array<Range, 3> baseRanges_{};  // x, y, intensity of the calculation mode
     DisplayPace pace_;
 };
