@@ -53,10 +53,15 @@ struct ScopeRig : Rig {
         tcp ? SelectTcp() : SelectSerial();
         program.comm.TryToConnect();
     }
-    // Breaks a waiting scan after `ms`.
+    // Breaks a waiting scan after `ms`, noting what the operator saw while it waited.
     void BreakAfter(int ms) {
-        QTimer::singleShot(ms, &program, [this] { m.ButtonBreakScan->click(); });
+        QTimer::singleShot(ms, &program, [this] {
+            waitShown = s.DispScanInProgress->isVisible() && m.ButtonBreakScan->isEnabled() &&
+                        !m.ButtonScan->isEnabled() && !m.ButtonGo->isEnabled();
+            m.ButtonBreakScan->click();
+        });
     }
+    bool waitShown = false;
     int AnalogTraces() const { return s.GraphScope->graphCount(); }
 
     Ui::MAINP& m = program.panels.mainUi;
@@ -92,39 +97,37 @@ TEST(Scope, OrdersOnTheWire) {
 
 TEST(Scope, CycleTimeDisplaysAndDeltaX) {
     const struct {
-        int32_t a, b;
+        std::optional<std::pair<int32_t, int32_t>> counts;  // none: the sensor stays silent
         const char *cycle, *frequency, *deltaX;  // delta X of cursors 64 samples apart
-        bool logged;
+        QString logStart;
     } cases[] = {
-        {1, 1000, "0.10", "10000", "6.400"},
-        {100, 10000, "1.00", "1000", "64.000"},
-        {100000, 10000, "1000.0", "1.000", "64000"},
-        {250, 10000, "2.5", "400.000", "160.000"},
-        {5, 0, "0.00", "0", "0.000000", true},
-        {-5, 100, "0.00", "0", "0.000000", true},
+        {{{1, 1000}}, "0.10", "10000", "6.400", ""},
+        {{{100, 10000}}, "1.00", "1000", "64.000", ""},
+        {{{100000, 10000}}, "1000.0", "1.000", "64000", ""},
+        {{{250, 10000}}, "2.5", "400.000", "160.000", ""},
+        {{{5, 0}}, "0.00", "0", "0.000000", "cycle time counts A=5, B=0 give no positive cycle time"},
+        {{{-5, 100}}, "0.00", "0", "0.000000", "cycle time counts A=-5, B=100 give no positive"},
+        {std::nullopt, "0.00", "0", "0.000000", LinkTexts::TIMEOUT},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.cycle);
+        SCOPED_TRACE(c.cycle + c.logStart.toStdString());
         ScopeRig r;
-        r.Scripted(PROTOCOL_TCP).answers << WireFrame(ORDER_GET_CYCLE_TIME, 0, Bytes({
-            static_cast<uint16_t>(c.a & 0xFFFF), static_cast<uint16_t>(uint32_t(c.a) >> 16),
-            static_cast<uint16_t>(c.b & 0xFFFF), static_cast<uint16_t>(uint32_t(c.b) >> 16)}));
+        MemoryTransport& sensor = r.Scripted(PROTOCOL_TCP);
+        if (c.counts) {
+            const auto [a, b] = *c.counts;
+            sensor.answers << WireFrame(ORDER_GET_CYCLE_TIME, 0, Bytes({
+                static_cast<uint16_t>(a & 0xFFFF), static_cast<uint16_t>(uint32_t(a) >> 16),
+                static_cast<uint16_t>(b & 0xFFFF), static_cast<uint16_t>(uint32_t(b) >> 16)}));
+        }
+        r.program.scope.cycleTimeMs = 2.5;  // an earlier query's
         r.program.scopeDisplay.SetCursor(0, 10, 100);
         r.program.scopeDisplay.SetCursor(1, 74, 100);
         r.m.ButtonGetCycleTime->click();
         EXPECT_EQ(r.m.DispCycleTime->text(), c.cycle);
         EXPECT_EQ(r.m.DispScanFreq->text(), c.frequency);
         EXPECT_EQ(r.s.DispDeltaX->text(), c.deltaX);
-        EXPECT_EQ(r.Log().contains("give no positive cycle time"), c.logged);
+        EXPECT_TRUE(r.Log().startsWith(c.logStart)) << r.Log().toStdString();
     }
-    // A failed query leaves 0 in both displays.
-    ScopeRig r;
-    r.Scripted(PROTOCOL_TCP);
-    r.program.scope.cycleTimeMs = 2.5;
-    r.m.ButtonGetCycleTime->click();
-    EXPECT_EQ(r.m.DispCycleTime->text(), "0.00");
-    EXPECT_EQ(r.m.DispScanFreq->text(), "0");
-    EXPECT_TRUE(r.Log().startsWith(LinkTexts::TIMEOUT));
 }
 
 TEST(Scope, TriggerModeDimsTheInputsItDoesNotUse) {
@@ -183,20 +186,43 @@ TEST(Scope, ABadFrameOverSerialKeepsItsTraceOverTcpEndsTheScan) {
     }
 }
 
-TEST(Scope, FramesWithoutSamplesAreRefused) {
+TEST(Scope, FailuresEndTheScanWithTheirTexts) {
+    QByteArray badHeader = ScopeFrame(0, 0);
+    badHeader[7] = static_cast<char>(badHeader[7] ^ 0x01);  // the header's own CRC
+    const QByteArray ack = WireFrame(ORDER_SCOPE_SCAN, 1);
+    const QByteArray rest = ScopeFrame(1000, 0) + ScopeFrame(2000, 0) + StateFrame(0);
     const struct {
+        const char* name;
         uint16_t protocol;
+        std::optional<QByteArray> stream;  // none: the start order is not answered
+        bool portFails;                    // the port fails while the scan waits
         QString log;
-    } cases[] = {{PROTOCOL_TCP, LinkTexts::BAD_HEADER + "\n\n"},
-                 {PROTOCOL_RS232, LinkTexts::SHORT_ANSWER + "\n\n"}};
+        bool plotted;  // over RS-232 the other frames still make a plot
+    } cases[] = {
+        {"start order fails", PROTOCOL_TCP, std::nullopt, false, LinkTexts::TIMEOUT, false},
+        {"port error while waiting", PROTOCOL_RS232, ack, true, LinkTexts::PORT_ERROR, false},
+        {"tcp bad header", PROTOCOL_TCP, ack + badHeader + rest, false, LinkTexts::BAD_HEADER,
+         false},
+        {"tcp empty frame", PROTOCOL_TCP, ack + WireFrame(ORDER_SCOPE_SCAN, 0) + rest, false,
+         LinkTexts::BAD_HEADER, false},
+        {"tcp short frame", PROTOCOL_TCP,
+         ack + WireFrame(ORDER_SCOPE_SCAN, 0, QByteArray(100, 1)) + rest, false,
+         LinkTexts::BAD_HEADER, false},
+        {"serial empty frame", PROTOCOL_RS232,
+         ack + WireFrame(ORDER_SCOPE_SCAN, 0) + ScopeFrame(0, 0) + rest, false,
+         LinkTexts::SHORT_ANSWER, true},
+    };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         ScopeRig r;
-        r.Scripted(c.protocol).answers << WireFrame(ORDER_SCOPE_SCAN, 1) +
-                                              WireFrame(ORDER_SCOPE_SCAN, 0) + ScopeFrame(1000, 0) +
-                                              ScopeFrame(2000, 0) + StateFrame(0);
+        MemoryTransport& sensor = r.Scripted(c.protocol);
+        if (c.stream) sensor.answers << *c.stream;
+        if (c.portFails) QTimer::singleShot(100, &r.program, [&sensor] { sensor.Break(); });
         r.m.ButtonScan->click();
-        EXPECT_EQ(r.Log(), c.log);
+        EXPECT_EQ(r.Log(), c.log + "\n\n");
         EXPECT_EQ(r.program.scope.scopeTraces[0][5], 0) << "nothing stale enters a trace";
+        EXPECT_EQ(r.AnalogTraces(), c.plotted ? 3 : 0);
+        EXPECT_FALSE(r.program.scope.scopeScanning);
     }
 }
 
@@ -221,6 +247,7 @@ TEST(Scope, ScansOfTheSensorOverBothTransports) {
         r.m.EditTriggerLevel->setValue(4095);
         r.BreakAfter(300);
         r.m.ButtonScan->click();
+        EXPECT_TRUE(r.waitShown);
         EXPECT_EQ(r.program.scope.scopeTraces, previous);
         EXPECT_FALSE(r.program.scope.scopeScanning);
         EXPECT_TRUE(r.program.flags.linkOk);
@@ -230,6 +257,23 @@ TEST(Scope, ScansOfTheSensorOverBothTransports) {
         EXPECT_NE(r.program.scope.scopeTraces, previous);
         EXPECT_EQ(r.Log().count("ATTENTION"), 0) << r.Log().toStdString();
     }
+}
+
+TEST(Scope, ClosingTheProgramEndsAWaitingScan) {
+    ScopeRig r;
+    r.Show();
+    r.Connect(true);
+    r.m.EditTriggerMode->setCurrentIndex(1);
+    r.m.EditTriggerLevel->setValue(65535);  // never reached
+    QTimer::singleShot(300, &r.program, [&] { r.program.window.close(); });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { FAIL() << "the scan did not end"; });
+    watchdog.start(10000);
+    r.m.ButtonScan->click();
+    EXPECT_TRUE(watchdog.isActive());
+    EXPECT_FALSE(r.program.scope.scopeScanning);
+    EXPECT_EQ(r.AnalogTraces(), 0);
 }
 
 TEST(Scope, CorruptedFrameFromTheSensorOverTcp) {
@@ -262,6 +306,22 @@ TEST(ScopeDisplay, CursorsZoomAndSelection) {
     QTest::keyClick(graph, Qt::Key_2);
     QTest::keyClick(graph, Qt::Key_Right);
     EXPECT_NEAR(d.Cursor(1).x(), 4.2, 1e-9);
+
+    // Ctrl + left drag zooms into the rectangle; the deltas are read again.
+    r.program.scope.cycleTimeMs = 2.0;
+    const auto pixel = [graph](double x, double y) {
+        return QPoint(static_cast<int>(graph->xAxis->coordToPixel(x)),
+                      static_cast<int>(graph->yAxis->coordToPixel(y)));
+    };
+    QTest::mousePress(graph, Qt::LeftButton, Qt::ControlModifier, pixel(20, 3000));
+    QMouseEvent move(QEvent::MouseMove, pixel(40, 1000), graph->mapToGlobal(pixel(40, 1000)),
+                     Qt::NoButton, Qt::LeftButton, Qt::ControlModifier);
+    QApplication::sendEvent(graph, &move);
+    QTest::mouseRelease(graph, Qt::LeftButton, Qt::ControlModifier, pixel(40, 1000));
+    EXPECT_NEAR(graph->xAxis->range().lower, 20, 3);
+    EXPECT_NEAR(graph->xAxis->range().upper, 40, 3);
+    EXPECT_NEAR(d.Cursor(0).x(), 60, 0.5) << "a zoom does not move the cursors";
+    EXPECT_EQ(r.s.DispDeltaX->text(), "110.000") << "55 samples x 1 x 2.0 ms";
 
     // The y range by signal and mode, restored by ZOOM 1:1 after a zoom.
     const struct {
@@ -316,6 +376,11 @@ TEST(ScopePrint, ReportAsPdf) {
         {"LINE 4", "checked after cleaning",
          {"Scope Screen Shot", "CHROMIK3-DLS-Scope V4.2", "PANEL ID: LINE 4", "COMMENT:",
           "checked after cleaning"}},
+        {"LINE 4", "", {"Scope Screen Shot", "CHROMIK3-DLS-Scope V4.2", "PANEL ID: LINE 4"}},
+        // A long comment wraps; its own line breaks stay.
+        {"", "night crew\n" + QString("wide ").repeated(40).trimmed(),
+         {"Scope Screen Shot", "CHROMIK3-DLS-Scope V4.2", "COMMENT:", "night crew",
+          QString("wide ").repeated(40).trimmed()}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.id.toStdString());
@@ -338,10 +403,16 @@ TEST(ScopePrint, ReportAsPdf) {
         ASSERT_GE(text.size(), c.lines.size() + 2);
         EXPECT_TRUE(text.first().startsWith(QLocale().toString(QDate(2026, 3, 7), QLocale::ShortFormat)));
         EXPECT_TRUE(text.first().endsWith("08:05:09"));
-        EXPECT_EQ(text.mid(1, c.lines.size()), c.lines);
+        // Wrapped lines are joined again to compare them.
+        QStringList body = text.mid(1, text.size() - 2);
+        for (int k = 0; k < body.size() && k < c.lines.size(); ++k)
+            while (k + 1 < body.size() && body[k] != c.lines[k] &&
+                   c.lines[k].startsWith(body[k] + " "))
+                body[k] += " " + body.takeAt(k + 1);
+        EXPECT_EQ(body.mid(0, c.lines.size()), c.lines);
         EXPECT_EQ(text.last(), "Page 1 of 1");
         // The picture of SCOPEP, drawn as text and lines, follows the report's lines.
-        const QString picture = text.mid(1 + c.lines.size()).join('\n');
+        const QString picture = body.mid(c.lines.size()).join('\n');
         for (const char* caption : {"delta X [ms]", "ZOOM 1:1", "PRINT"})
             EXPECT_TRUE(picture.contains(caption)) << caption;
     }

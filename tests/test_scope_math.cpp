@@ -103,13 +103,6 @@ TEST(ScopeFrame, OrderedAroundTheTrigger) {
     }
 }
 
-TEST(ScopeFrame, TriggerSampleLandsAtThePreTriggerPosition) {
-    const ScopeRow row = OrderScopeFrame(NumberedFrame(10), ScopeTriggerMode::RisingEdge, 20);
-    EXPECT_EQ(row[0], 1118);
-    EXPECT_EQ(row[20], 1010);
-    EXPECT_EQ(row[127], 1117);
-}
-
 TEST(ScopeTraces, StateWordsGiveSixStackedTraces) {
     struct Case {
         uint16_t state;

@@ -51,7 +51,7 @@ ScopeDisplay::ScopeDisplay(Panels& panels, ScopeState& state, ParameterControls&
       digital_(panels.scopep.ui.GraphScopeDigital) {
     digital_->xAxis->setRange(0, SCOPE_X_MAXIMUM);
     digital_->yAxis->setRange(DIGITAL_Y_LOW, DIGITAL_Y_HIGH);
-    // Whole levels only: the traces sit on 0 to 11.
+    // The traces sit on the whole levels 0 to 11; every second one is labelled.
     auto levels = QSharedPointer<QCPAxisTickerFixed>::create();
     levels->setTickStep(2);
     digital_->yAxis->setTicker(levels);
@@ -65,7 +65,10 @@ ScopeDisplay::ScopeDisplay(Panels& panels, ScopeState& state, ParameterControls&
     ui_.DispScanInProgress->setVisible(false);
     analog_->setFocusPolicy(Qt::StrongFocus);
     analog_->installEventFilter(this);
+    // A right double click clears the comment: no context menu in between.
+    main_.EditScopeComment->setContextMenuPolicy(Qt::PreventContextMenu);
     main_.EditScopeComment->viewport()->installEventFilter(this);
+    main_.LabelScopeComment->setBuddy(main_.EditScopeComment);
     connect(analog_, &QCustomPlot::mousePress, this, &ScopeDisplay::OnMousePress);
     connect(analog_, &QCustomPlot::mouseMove, this, [this](QMouseEvent* event) {
         if (dragging_ && (event->buttons() & Qt::LeftButton)) MoveNearerCursor(event);
@@ -140,7 +143,7 @@ void ScopeDisplay::PlotScan() {
 
 void ScopeDisplay::OnMousePress(QMouseEvent* event) {
     // Ctrl + left drag draws the zoom rectangle; a plain left press takes a cursor.
-    const bool zoom = event->modifiers() & Qt::ControlModifier;
+    const bool zoom = (event->modifiers() & Qt::ControlModifier) && event->button() == Qt::LeftButton;
     analog_->setSelectionRectMode(zoom ? QCP::srmZoom : QCP::srmNone);
     dragging_ = !zoom && event->button() == Qt::LeftButton;
     if (!dragging_) return;
@@ -171,9 +174,12 @@ bool ScopeDisplay::StepCursor(QKeyEvent* event) {
             return true;
         }
         case Qt::Key_Down:
-        case Qt::Key_Up:
-            SetCursor(activeCursor_, c.x(), c.y() + (event->key() == Qt::Key_Down ? -yStep : yStep));
+        case Qt::Key_Up: {
+            const QCPRange v = analog_->yAxis->range();
+            const double y = c.y() + (event->key() == Qt::Key_Down ? -yStep : yStep);
+            SetCursor(activeCursor_, c.x(), std::clamp(y, v.lower, v.upper));
             return true;
+        }
         default:
             return false;
     }
@@ -182,7 +188,8 @@ bool ScopeDisplay::StepCursor(QKeyEvent* event) {
 bool ScopeDisplay::eventFilter(QObject* watched, QEvent* event) {
     if (watched == analog_ && event->type() == QEvent::KeyPress)
         return StepCursor(static_cast<QKeyEvent*>(event));
-    if (event->type() == QEvent::MouseButtonDblClick &&
+    if (watched == main_.EditScopeComment->viewport() &&
+        event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         main_.EditScopeComment->clear();
         return true;

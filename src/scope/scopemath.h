@@ -10,6 +10,7 @@
 
 constexpr int SCOPE_SAMPLES = 128;
 constexpr int SCOPE_FRAME_WORDS = SCOPE_SAMPLES + 1;  // samples, then the trigger position
+constexpr int SCOPE_FRAME_BYTES = 2 * SCOPE_FRAME_WORDS;
 constexpr int SCOPE_FRAMES = 4;  // first, second, third analog signal, state words
 constexpr int ANALOG_TRACES = 3;
 constexpr int DIGITAL_TRACES = 6;

@@ -13,8 +13,8 @@ constexpr const char* REPORT_FONT = "Arial";
 constexpr int HEADING_POINTS = 20;
 constexpr int TEXT_POINTS = 10;
 constexpr const char* PROGRAM_TITLE = "CHROMIK3-DLS-Scope V4.2";
-// The report is laid out on an A4 page at the screen's resolution (the widgets' own),
-// then scaled onto the chosen printer's page.
+// The report is laid out on an A4 page at 96 dots per inch, the resolution the
+// widgets are drawn for, then scaled onto the printable area of the chosen page.
 constexpr QPageSize::PageSizeId REPORT_PAGE = QPageSize::A4;
 constexpr int REPORT_DPI = 96;
 constexpr int MARGIN = 48;
@@ -42,25 +42,33 @@ void DrawPanel(QCPPainter& painter, QWidget* panel) {
 
 class ReportWriter {
   public:
-    ReportWriter(QCPPainter& painter, QRect page) : painter_(painter), page_(page), y_(page.top()) {}
+    ReportWriter(QCPPainter& painter, QRect page)
+        : painter_(painter), page_(page), y_(page.top()), bottom_(page.bottom()) {}
 
+    // Date and time head the page, the page count ends it; the body lies between.
     void Decoration(const QStringList& texts) {
         painter_.setFont(QFont(REPORT_FONT, TEXT_POINTS));
         const int line = painter_.fontMetrics().height();
-        const QRect header(page_.left(), page_.top() - 2 * line, page_.width(), line);
-        const QRect footer(page_.left(), page_.bottom() + line, page_.width(), line);
+        const QRect header(page_.left(), page_.top(), page_.width(), line);
+        const QRect footer(page_.left(), page_.bottom() - line, page_.width(), line);
         painter_.drawText(header, Qt::AlignLeft, texts[0]);
         painter_.drawText(header, Qt::AlignRight, texts[1]);
         painter_.drawText(footer, Qt::AlignHCenter, texts[2]);
+        y_ = header.bottom() + 2 * line;
+        bottom_ = footer.top() - line;
     }
+    // One line of text; a long one (the comment) wraps and keeps its line breaks.
     void Line(const QString& text, int points) {
         painter_.setFont(QFont(REPORT_FONT, points));
-        const QRect box(page_.left(), y_, page_.width(), painter_.fontMetrics().height());
-        painter_.drawText(box, Qt::AlignLeft | Qt::TextSingleLine, text);
-        y_ = box.bottom() + 1;
+        const QRect room(page_.left(), y_, page_.width(), bottom_ - y_);
+        const int flags = Qt::AlignLeft | Qt::TextWordWrap;
+        QRect used = painter_.boundingRect(room, flags, text);
+        used.setHeight(std::max(used.height(), painter_.fontMetrics().height()));
+        painter_.drawText(room, flags, text);
+        y_ = used.bottom() + 1;
     }
     void Picture(QWidget* panel) {
-        const QSize room(page_.width(), page_.bottom() - y_);
+        const QSize room(page_.width(), std::max(1, bottom_ - y_));
         const QSize size = panel->size().scaled(room, Qt::KeepAspectRatio);
         const double scale = static_cast<double>(size.width()) / std::max(1, panel->width());
         painter_.save();
@@ -74,6 +82,7 @@ class ReportWriter {
     QCPPainter& painter_;
     QRect page_;
     int y_;
+    int bottom_;
 };
 
 }  // namespace
@@ -116,8 +125,11 @@ void ScopePrint::PrintScope(const QString& sensorId) {
     QPainter paper;
     bool printed = paper.begin(&printer);
     if (printed) {
-        const QRectF target = printer.pageLayout().fullRectPixels(printer.resolution());
-        const double scale = target.width() / layout.fullRectPixels(REPORT_DPI).width();
+        // The painter starts at the printable area; the whole report fits into it.
+        const QRectF target = printer.pageLayout().paintRectPixels(printer.resolution());
+        const QRectF source = layout.fullRectPixels(REPORT_DPI);
+        const double scale =
+            std::min(target.width() / source.width(), target.height() / source.height());
         paper.scale(scale, scale);
         paper.drawPicture(0, 0, report);
         printed = paper.end() && printer.printerState() != QPrinter::Error;

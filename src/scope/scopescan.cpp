@@ -22,6 +22,8 @@ ScopeAcquisition::ScopeAcquisition(Panels& panels, SensorLink& link, ProgramFlag
     });
     connect(ui_.ButtonScan, &QPushButton::clicked, this, &ScopeAcquisition::Scan);
     connect(ui_.ButtonBreakScan, &QPushButton::clicked, this, [this] {
+        // During a scan the other buttons stay dimmed until the scan has unwound.
+        if (state_.scopeScanning) return BreakScopeScan();
         const ButtonsDimmed dimmed(buttons_, DimMode::Transfer);
         BreakScopeScan();
     });
@@ -39,7 +41,7 @@ void ScopeAcquisition::GetCycleTime() {
     if (link_.Request({.order = ORDER_GET_CYCLE_TIME})) {
         result = CycleTimeFromAnswer(
             {link_.buffers.receive + HEADER_BYTES, static_cast<size_t>(link_.answer.length)});
-        if (!result.failure.isEmpty()) link_.AppendLog(result.failure + "\n");
+        if (!result.failure.isEmpty()) link_.AppendLog(result.failure + "\n\n");
     }
     state_.cycleTimeMs = result.cycleTimeMs;
     ShowCycleTime();
@@ -49,9 +51,7 @@ void ScopeAcquisition::ShowCycleTime() {
     const double ms = state_.cycleTimeMs;
     const CycleTimeDecimals decimals = CycleTimeDecimalsFor(ms);
     ui_.DispCycleTime->setText(QString::number(ms, 'f', decimals.cycleTime));
-    // Without a positive cycle time the frequency display shows the cycle time (0).
-    const double frequency = ms > 0.0 ? ScanFrequencyHz(ms) : ms;
-    ui_.DispScanFreq->setText(QString::number(frequency, 'f', decimals.frequency));
+    ui_.DispScanFreq->setText(QString::number(ScanFrequencyHz(ms), 'f', decimals.frequency));
 }
 
 ScopeTriggerMode ScopeAcquisition::TriggerMode() const {
@@ -74,26 +74,25 @@ void ScopeAcquisition::Scan() {
     panels_.scopep.ui.DispScanInProgress->setVisible(false);
 }
 
-bool ScopeAcquisition::RunScopeScan() {
+void ScopeAcquisition::RunScopeScan() {
     const ScanSettings settings{
         static_cast<uint16_t>(ui_.EditTriggerMode->currentIndex()),
         static_cast<uint16_t>(ui_.EditPreTrigVal->value()),
         static_cast<uint16_t>(ui_.EditTriggerLevel->value()),
         static_cast<uint16_t>(ui_.EditScanRate->value()),
         static_cast<uint16_t>(ui_.EditScopeRecSignal->currentIndex())};
-    if (!link_.Request({.order = ORDER_SCOPE_SCAN, .param = 1, .words = settings.words}))
-        return false;
+    const std::array<uint16_t, 5> words = settings.Words();
+    if (!link_.Request({.order = ORDER_SCOPE_SCAN, .param = 1, .words = words})) return;
     ui_.ButtonBreakScan->setEnabled(true);
     state_.scopeScanning = true;
     // A scan that ends without a plot leaves the previous one as it was.
     std::array<ScopeRow, SCOPE_FRAMES> rows = state_.scopeTraces;
     const bool received = ReceiveScopeFrames(settings, rows);
     state_.scopeScanning = false;
-    if (!received) return false;
+    if (!received) return;
     state_.scopeTraces = rows;
     state_.digitalTraces = DigitalTraces(rows[SCOPE_FRAMES - 1]);
     display_.PlotScan();
-    return true;
 }
 
 bool ScopeAcquisition::ReceiveScopeFrames(const ScanSettings& settings,
@@ -104,22 +103,25 @@ bool ScopeAcquisition::ReceiveScopeFrames(const ScanSettings& settings,
     for (ScopeRow& row : rows) {
         const ReceiveResult r = link_.ReceiveFrame([this] { return !state_.scopeScanning; });
         if (r == ReceiveResult::Stopped || r == ReceiveResult::LinkLost) return false;
-        if (r == ReceiveResult::Frame && link_.answer.length == 0 && !serial) {
-            link_.ReportLinkError(LinkTexts::BAD_HEADER);
+        if (!(r == ReceiveResult::Frame && FrameHasSamples(serial))) {
+            if (serial) continue;
             return false;
         }
-        // A short frame would mix fresh samples with stale words: refused (and reported).
-        const bool good =
-            r == ReceiveResult::Frame && link_.RequireAnswerLength(SCOPE_FRAME_BYTES);
-        if (!good && !serial) return false;
-        if (!good) continue;
         link_.CopyToMeasurement();
         row = OrderScopeFrame(std::span<const uint16_t, SCOPE_FRAME_WORDS>(
                                   link_.buffers.measurementWords, SCOPE_FRAME_WORDS),
-                              static_cast<ScopeTriggerMode>(settings.words[0]),
-                              settings.words[1]);
+                              settings.TriggerMode(), settings.preTrigger);
     }
     return true;
+}
+
+bool ScopeAcquisition::FrameHasSamples(bool serial) {
+    // A short frame would mix fresh samples with stale words: it is refused. Over TCP
+    // the frames sit at fixed places in the block, so a wrong length is a bad header.
+    if (serial) return link_.RequireAnswerLength(SCOPE_FRAME_BYTES);
+    if (link_.answer.length == SCOPE_FRAME_BYTES) return true;
+    link_.ReportLinkError(LinkTexts::BAD_HEADER);
+    return false;
 }
 
 void ScopeAcquisition::BreakScopeScan() {

@@ -13,12 +13,13 @@ class SensorLink;
 class CommandButtons;
 class ScopeDisplay;
 
-constexpr int SCOPE_FRAME_BYTES = 2 * SCOPE_FRAME_WORDS;
-
-// The five words of the start order: trigger mode, pre-trigger values, trigger level,
-// scan rate, signal.
+// The settings of one scan, sent as the five words of the start order in this order.
 struct ScanSettings {
-    std::array<uint16_t, 5> words;
+    uint16_t triggerMode, preTrigger, triggerLevel, scanRate, signal;
+    std::array<uint16_t, 5> Words() const {
+        return {triggerMode, preTrigger, triggerLevel, scanRate, signal};
+    }
+    ScopeTriggerMode TriggerMode() const { return static_cast<ScopeTriggerMode>(triggerMode); }
 };
 
 class ScopeAcquisition : public QObject {
@@ -29,8 +30,8 @@ class ScopeAcquisition : public QObject {
 
     // Asks the sensor for its cycle time and shows it with the scan frequency.
     void GetCycleTime();
-    // Start order, wait, frames into the traces, plot. False when nothing was plotted.
-    bool RunScopeScan();
+    // Start order, wait, frames into the traces, plot (not after a failure or BREAK).
+    void RunScopeScan();
     void BreakScopeScan();
     // SCAN as the button does it (dimming, indicator, SCOPEP).
     void Scan();
@@ -41,6 +42,8 @@ class ScopeAcquisition : public QObject {
     // Waits for the four frames and orders them into rows. False when the scan ended
     // without a plot.
     bool ReceiveScopeFrames(const ScanSettings& settings, std::array<ScopeRow, SCOPE_FRAMES>& rows);
+    // A received frame carries a full row of samples (reported when not).
+    bool FrameHasSamples(bool serial);
     ScopeTriggerMode TriggerMode() const;
 
     Panels& panels_;
