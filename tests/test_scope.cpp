@@ -322,6 +322,9 @@ TEST(ScopeDisplay, CursorsZoomAndSelection) {
     EXPECT_NEAR(graph->xAxis->range().upper, 40, 3);
     EXPECT_NEAR(d.Cursor(0).x(), 60, 0.5) << "a zoom does not move the cursors";
     EXPECT_EQ(r.s.DispDeltaX->text(), "110.000") << "55 samples x 1 x 2.0 ms";
+    r.m.EditScanRate->setValue(20);
+    EXPECT_EQ(r.s.DispDeltaX->text(), "2200") << "a new scan rate counts at once";
+    r.m.EditScanRate->setValue(1);
 
     // The y range by signal and mode, restored by ZOOM 1:1 after a zoom.
     const struct {
