@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "params/ini.h"
+#include "files/ini.h"
 
 TEST(IniText, WritesTheExactBytes) {
     IniText ini;

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "record/recordfile.h"
+#include "files/recordfile.h"
 #include "support/rig.h"
 
 namespace {

@@ -9,6 +9,7 @@
 #include "core/buttons.h"
 #include "core/flags.h"
 #include "link/iphistory.h"
+#include "link/sensorops.h"
 #include "params/transfer.h"
 #include "ui/platform.h"
 
@@ -181,12 +182,7 @@ bool CommunicationPage::OpenLink(bool serial) {
 }
 
 void CommunicationPage::IdentifySensor() {
-    if (!link_.Request({.order = ORDER_GET_FIRMWARE})) return;
-    const uint8_t* text = link_.buffers.receive + HEADER_BYTES;
-    const int limit = std::min<int>(link_.answer.length, FIRMWARE_ID_CHARS);
-    int length = 0;
-    while (length < limit && text[length] != 0) ++length;
-    link_.firmwareId = QString::fromLatin1(reinterpret_cast<const char*>(text), length);
+    if (!ReadFirmwareId(link_)) return;
     report_.ShowStatus(link_.firmwareId);
     report_.AppendLog(link_.firmwareId + "\n\n");
     flags_.linkOk = true;

@@ -6,18 +6,20 @@
 #include "core/flags.h"
 #include "calib/calibration.h"
 #include "link/link.h"
+#include "link/sensorops.h"
 #include "params/paramcontrols.h"
-#include "params/paramfile.h"
 #include "params/transfer.h"
 #include "ui/platform.h"
 
-QString HardwareDataString(const uint16_t* words) {
-    QString data;
-    data.reserve(4 * HARDWARE_WORDS);
-    for (int k = 0; k < HARDWARE_WORDS; ++k)
-        data += QString("%1").arg(words[k], 4, 16, QChar('0')).toUpper();
-    return data;
+namespace {
+
+// The values the page's inputs show, as the file stores them.
+std::array<uint16_t, 3> InputValues(const ColourInputs& inputs) {
+    return {static_cast<uint16_t>(inputs[0]->value()), static_cast<uint16_t>(inputs[1]->value()),
+            static_cast<uint16_t>(inputs[2]->value())};
 }
+
+}  // namespace
 
 HardwareInfoFile::HardwareInfoFile(SensorLink& link, ProgramFlags& flags, Platform& platform,
                                    ParameterTransfer& transfer, ParameterControls& controls,
@@ -41,16 +43,11 @@ bool HardwareInfoFile::ReadFromSensor() {
     flags_.memorySelect = memory;
     if (!flags_.linkOk) return false;
     if (!GetCalibration(link_, calibration_, ui_) || !flags_.linkOk) return false;
-    return link_.Request({.order = ORDER_GET_HARDWARE_INFO,
-                          .param = HARDWARE_INFO_ACCESS,
-                          .answerBytes = 2 * HARDWARE_WORDS,
-                          .copy = AnswerCopy::Measurement}) &&
-           flags_.linkOk;
+    return ReadHardwareWords(link_) && flags_.linkOk;
 }
 
 void HardwareInfoFile::WriteHardwareInfoFile() {
     if (!ReadFromSensor()) return;
-    const QString data = HardwareDataString(link_.buffers.measurementWords);
     const QString start = QFileInfo(rememberedPath_).dir().filePath("HardwareInitialFile.ini");
     const FileChoice choice = platform_.SelectFile({"HardwareInitialFile", start, "*.ini", true});
     if (choice.kind == FileChoice::None) {
@@ -59,17 +56,11 @@ void HardwareInfoFile::WriteHardwareInfoFile() {
     }
     rememberedPath_ = choice.path;
     controls_.ControlsToParameterSet();
-    IniText ini = NewSettingsFile("Hardware Initial File");
-    ini.PutString(GENERAL_INFO, "FIRMWARE VERSION:", link_.firmwareId);
-    ini.PutString("HARDWARE INFO", "DATA", data);
-    const std::pair<const char*, ColourInputs> values[] = {
-        {"CALIBRATION FACTOR", FactorInputs(ui_)}, {"OFFSET", OffsetInputs(ui_)}};
-    for (const auto& [section, inputs] : values) {
-        ini.PutInt(section, "RED", inputs[0]->value());
-        ini.PutInt(section, "GREEN", inputs[1]->value());
-        ini.PutInt(section, "BLUE", inputs[2]->value());
-    }
-    AppendParameterSections(ini, record_);
+    const IniText ini = BuildHardwareInfoFile(
+        {.firmwareId = link_.firmwareId,
+         .words = link_.buffers.measurementWords,
+         .calibration = {InputValues(FactorInputs(ui_)), InputValues(OffsetInputs(ui_))},
+         .parameters = record_});
     // Saying "saved" after a failed write would send the operator off with nothing.
     link_.AppendLog((ini.WriteToFile(choice.path)
                          ? "HARDWARE INI FILE HAS BEEN SAVED TO:\n"

@@ -1,11 +1,12 @@
 #pragma once
-// The hardware information file: everything the sensor knows about itself, for the
-// supplier's service. Written only.
+// HW INFO FILE: reads what the sensor knows about itself and writes the hardware
+// information file (its content: files/hwinfotext.h). Written only.
 
 #include <QString>
 #include <cstdint>
 
 #include "core/calibrationvalues.h"
+#include "files/hwinfotext.h"
 #include "ui/panels.h"
 
 struct ProgramFlags;
@@ -14,11 +15,6 @@ class SensorLink;
 class Platform;
 class ParameterTransfer;
 class ParameterControls;
-
-constexpr int HARDWARE_WORDS = 256;
-
-// The hardware words as 1024 hexadecimal digits, four per word, upper case.
-QString HardwareDataString(const uint16_t* words);
 
 class HardwareInfoFile {
   public:

@@ -6,7 +6,7 @@
 #include "app/mainwindow.h"
 #include "app/commpage.h"
 #include "link/iphistory.h"
-#include "params/ini.h"
+#include "files/ini.h"
 #include "params/tableattributes.h"
 
 namespace {

@@ -6,14 +6,13 @@
 #include "core/buttons.h"
 #include "core/flags.h"
 #include "link/link.h"
+#include "link/sensorops.h"
 #include "live/goloop.h"
 #include "live/livedisplays.h"
-#include "params/transfer.h"
 #include "ui/platform.h"
 
 namespace {
 
-constexpr int CALIBRATION_WORDS = 6;  // factors red, green, blue, then offsets
 constexpr int CALIBRATION_FRAMES = 100;
 constexpr int MAX_FACTOR = 4096;
 constexpr uint16_t FACTORS = 0, OFFSETS = 1;  // params of ORDER_SEND_CALIBRATION
@@ -31,13 +30,7 @@ ColourInputs OffsetInputs(Ui::MAINP& ui) {
 }
 
 bool GetCalibration(SensorLink& link, CalibrationValues& values, Ui::MAINP& ui) {
-    if (!link.Request({.order = ORDER_GET_CALIBRATION,
-                       .answerBytes = 2 * CALIBRATION_WORDS,
-                       .copy = AnswerCopy::PayloadWords}))
-        return false;
-    const uint16_t* w = link.buffers.payloadWords;
-    std::copy_n(w, 3, values.factors.begin());
-    std::copy_n(w + 3, 3, values.offsets.begin());
+    if (!ReadCalibrationValues(link, values)) return false;
     ShowInputs(FactorInputs(ui), values.factors);
     ShowInputs(OffsetInputs(ui), values.offsets);
     return true;

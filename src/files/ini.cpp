@@ -1,4 +1,4 @@
-#include "params/ini.h"
+#include "files/ini.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -127,6 +127,15 @@ IniText NewSettingsFile(const QString& fileType) {
     ini.PutString(GENERAL_INFO, FILE_TYPE_TAG, fileType);
     ini.PutString(GENERAL_INFO, SCOPE_VERSION_TAG, SCOPE_VERSION);
     return ini;
+}
+
+QStringList HeaderProblems(const IniText& ini, const QString& fileType, const QString& typeProblem) {
+    QStringList problems;
+    if (ini.GetString(GENERAL_INFO, FILE_TYPE_TAG).value_or(QString()) != fileType)
+        problems << typeProblem;
+    if (ini.GetString(GENERAL_INFO, SCOPE_VERSION_TAG).value_or(QString()) != SCOPE_VERSION)
+        problems << VERSION_MISMATCH;
+    return problems;
 }
 
 IniText::Section& IniText::SectionFor(const QString& name) {

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -61,6 +62,13 @@ inline const QString SCOPE_VERSION_TAG = "SCOPE VERSION:";
 inline const QString SCOPE_VERSION = "CHROMIK3-DLS-Scope V4.2";
 // A new content holding the header for a file of the given type.
 IniText NewSettingsFile(const QString& fileType);
+
+inline const QString VERSION_MISMATCH = "Selected file and scope version do not match! ";
+inline const QString PROCEED_QUESTION = "\nDo you want to proceed anyway?";
+inline const QString NOTHING_READ = "No parameter where read!";
+// What a file's header does not match, in the order the operator is asked about it:
+// typeProblem for a file of another type, then VERSION_MISMATCH. Empty when it matches.
+QStringList HeaderProblems(const IniText& ini, const QString& fileType, const QString& typeProblem);
 
 // Escapes for writing inside quotes, and their decoding.
 QString EscapeIniString(const QString& text);

@@ -1,4 +1,4 @@
-#include "record/recordfile.h"
+#include "files/recordfile.h"
 
 #include <QFile>
 #include <cmath>
@@ -6,8 +6,11 @@
 QByteArray RecordHeader(const QString& sensorId) {
     QByteArray header = "\nRECORD RESULTS OF: CHROMIK3-DLS-Scope V4.2\r\n";
     if (!sensorId.isEmpty()) header += "PANEL ID: " + sensorId.toLatin1() + "\r\n";
-    header += "\r\nDATE\tTIME\tRED\tGREEN\tBLUE\tX s\tY i\tINT M\tdelta C\tCOLOR\tGROUP\tTRIGGER\tTEMP\r\n";
-    return header;
+    return header + "\r\n" + RecordColumns() + "\r\n";
+}
+
+QByteArray RecordColumns() {
+    return "DATE\tTIME\tRED\tGREEN\tBLUE\tX s\tY i\tINT M\tdelta C\tCOLOR\tGROUP\tTRIGGER\tTEMP";
 }
 
 QByteArray RecordLine(const MeasurementFrame& f, const QDateTime& now) {

@@ -11,6 +11,8 @@
 constexpr double MIN_RECORD_INTERVAL = 0.25;
 
 QByteArray RecordHeader(const QString& sensorId);
+// The column names, tab-separated, without a line end.
+QByteArray RecordColumns();
 QByteArray RecordLine(const MeasurementFrame& frame, const QDateTime& now);
 
 // Appends bytes to the file (creating it); false when it could not be written.

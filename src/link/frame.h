@@ -37,6 +37,8 @@ constexpr uint16_t ERROR_CONTROL_UNIT = 2;
 
 // Access value the sensor demands before it hands out its hardware information.
 constexpr uint16_t HARDWARE_INFO_ACCESS = 15454;
+// Words of hardware information the sensor answers with.
+constexpr int HARDWARE_WORDS = 256;
 
 // Table of the reflected polynomial 0x8C (x^8 + x^5 + x^4 + 1, LSB first).
 const std::array<uint8_t, 256>& Crc8Table();

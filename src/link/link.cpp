@@ -203,12 +203,15 @@ void SensorLink::CopyToMeasurement() {
 }
 
 bool SensorLink::OpenComPort() {
+    return OpenSerialDevice(ComPortDevice(settings.comPort, programDir_));
+}
+
+bool SensorLink::OpenSerialDevice(const QString& device) {
     flags_.goRunning = false;
     CloseTcp();
     serial_.Close();
     Attach(serial_);
-    const int code =
-        serial_.Open(ComPortDevice(settings.comPort, programDir_), BaudRate(settings.baudIndex));
+    const int code = serial_.Open(device, BaudRate(settings.baudIndex));
     if (code < 0) ReportLinkError(ComOpenErrorText(code));
     return code >= 0;
 }

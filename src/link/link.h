@@ -109,6 +109,8 @@ class SensorLink : public QObject {
 
     // Open the one transport and close the other; false after a reported failure.
     bool OpenComPort();
+    // The same for a serial device named by its path, at the settings' baud rate.
+    bool OpenSerialDevice(const QString& device);
     bool ConnectTcp();
     void CloseComPort() { serial_.Close(); }
     void CloseTcp();

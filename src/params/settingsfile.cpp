@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "params/ini.h"
+#include "files/ini.h"
 #include "ui/platform.h"
 
 QString ChooseSettingsFile(Platform& platform, const QString& title, const QString& defaultName,
@@ -21,20 +21,10 @@ QString ChooseSettingsFile(Platform& platform, const QString& title, const QStri
 }
 
 bool SettingsHeaderAccepted(Platform& platform, const IniText& ini, const QString& fileType,
-                            const QString& typeQuestion) {
-    const struct {
-        QString tag;
-        QString expected;
-        QString question;
-    } checks[] = {
-        {FILE_TYPE_TAG, fileType, typeQuestion},
-        {SCOPE_VERSION_TAG, SCOPE_VERSION,
-         "Selected file and scope version do not match! \nDo you want to proceed anyway?"},
-    };
-    for (const auto& check : checks) {
-        if (ini.GetString(GENERAL_INFO, check.tag).value_or(QString()) == check.expected) continue;
-        if (!platform.Confirm("ATTENTION!", check.question)) {
-            platform.Message("ATTENTION!", "No parameter where read!");
+                            const QString& typeProblem) {
+    for (const QString& problem : HeaderProblems(ini, fileType, typeProblem)) {
+        if (!platform.Confirm("ATTENTION!", problem + PROCEED_QUESTION)) {
+            platform.Message("ATTENTION!", NOTHING_READ);
             return false;
         }
     }

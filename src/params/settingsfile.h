@@ -13,6 +13,7 @@ QString ChooseSettingsFile(Platform& platform, const QString& title, const QStri
                            QString& rememberedPath, bool forWriting);
 
 // True when the header names the file type and this program's version, or the operator
-// proceeds anyway; otherwise "No parameter where read!" has been shown.
+// proceeds anyway after each problem (typeProblem for another type); otherwise
+// "No parameter where read!" has been shown.
 bool SettingsHeaderAccepted(Platform& platform, const IniText& ini, const QString& fileType,
-                            const QString& typeQuestion);
+                            const QString& typeProblem);

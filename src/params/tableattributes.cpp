@@ -116,7 +116,7 @@ void TableAttributes::ReadTableAttributesFile() {
     ini.ReadFromFile(path);  // an unreadable file reads as one without any item
     if (!SettingsHeaderAccepted(
             platform_, ini, FILE_TYPE,
-            "Selected file is not a table attributes file! \nDo you want to proceed anyway?"))
+            "Selected file is not a table attributes file! "))
         return;
     ReadTableAttributeSections(ini, true);
     ApplyRowColors();

@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-#include "params/ini.h"
+#include "files/ini.h"
 #include "core/parameterset.h"
 #include "core/rowcolors.h"
 #include "ui/panels.h"

@@ -12,7 +12,7 @@
 #include "live/goloop.h"
 #include "live/graphs.h"
 #include "live/livedisplays.h"
-#include "record/recordfile.h"
+#include "files/recordfile.h"
 #include "ui/platform.h"
 
 namespace {

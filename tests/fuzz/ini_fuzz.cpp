@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "params/ini.h"
+#include "files/ini.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const IniText ini = IniText::FromBytes(
