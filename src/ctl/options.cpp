@@ -225,53 +225,53 @@ ParseResult ParseOptions(const QStringList& args) {
 QString HelpText(Command command) {
     const QString link =
         "Link options (the program's defaults: RS-232, COM1, 115200 Bd):\n"
-        "  --com N              COM port N: COM<N> in the program's directory, else "
-        "/dev/ttyS<N-1>\n"
-        "  --device PATH        a serial device by its path\n"
-        "  --tcp HOST[:PORT]    the sensor's TCP server (port 10001 by default)\n"
-        "  --baud RATE          9600, 19200, 38400, 57600 or 115200 (serial links)\n";
+        "  --com N            COM port N: COM<N> in the program's directory,\n"
+        "                     else /dev/ttyS<N-1>\n"
+        "  --device PATH      a serial device by its path\n"
+        "  --tcp HOST[:PORT]  the sensor's TCP server (port 10001 by default)\n"
+        "  --baud RATE        9600, 19200, 38400, 57600 or 115200 (serial links)\n";
     switch (command) {
         case Command::Identify:
             return "Usage: chromik-ctl identify [link options]\n"
                    "Prints the sensor's firmware text.\n\n" +
                    link;
         case Command::Get:
-            return "Usage: chromik-ctl get [--set 0|1] [--from ram|eeprom] -o FILE [link options]\n"
-                   "Reads parameter set 0 or 1 (default 0) from the sensor's RAM (default) or\n"
-                   "EEPROM and writes it as a parameter file, as the program's GET to FILE "
-                   "does.\n\n" +
+            return "Usage: chromik-ctl get [--set 0|1] [--from ram|eeprom] -o FILE\n"
+                   "Reads parameter set 0 or 1 (default 0) from the sensor's RAM (default)\n"
+                   "or EEPROM and writes it as the program's parameter file (its SEND and\n"
+                   "GET with FILE write and read the same). A non-zero plausibility count\n"
+                   "of the EEPROM load is reported and gives exit status 1; the file is\n"
+                   "written all the same.\n\n" +
                    link;
         case Command::Send:
-            return "Usage: chromik-ctl send [--set 0|1] [--to ram|eeprom] [--force] FILE [link "
-                   "options]\n"
-                   "Reads a parameter file and sends it to parameter set 0 or 1 (default 0) in "
-                   "the\n"
-                   "sensor's RAM (default) or EEPROM, as the program's SEND does, and prints the\n"
-                   "sensor's plausibility counts. A file of another type or program version is\n"
-                   "refused unless --force is given.\n\n" +
+            return "Usage: chromik-ctl send [--set 0|1] [--to ram|eeprom] [--force] FILE\n"
+                   "Reads a parameter file and sends it to parameter set 0 or 1 (default 0)\n"
+                   "in the sensor's RAM (default) or EEPROM, as the program's SEND does, and\n"
+                   "prints the sensor's plausibility counts. A file of another type or\n"
+                   "program version is refused unless --force is given. The teach rows'\n"
+                   "reserved words, which no file holds, are read from the sensor first and\n"
+                   "go back unchanged.\n\n" +
                    link;
         case Command::Record:
-            return "Usage: chromik-ctl record [--count N] [--interval SECONDS] -o FILE [link "
-                   "options]\n"
-                   "       chromik-ctl record --triggered -o FILE [link options]\n"
-                   "Writes the record file as the recording page does, header first (--panel-id "
-                   "TEXT\n"
-                   "adds its PANEL ID line). With --count, N frames one interval apart (start to\n"
-                   "start, at least 0.25 s, default 1 s); without it, until Ctrl+C. With\n"
-                   "--triggered, one frame per trigger of the sensor until Ctrl+C; triggered\n"
-                   "sending is switched off again at the end.\n\n" +
+            return "Usage: chromik-ctl record [--count N] [--interval SECONDS] -o FILE\n"
+                   "       chromik-ctl record --triggered -o FILE\n"
+                   "Writes the record file as the recording page does, header first\n"
+                   "(--panel-id TEXT adds its PANEL ID line). With --count, N frames one\n"
+                   "interval apart (start to start, at least 0.25 s, default 1 s); without\n"
+                   "it, until Ctrl+C. With --triggered, one frame per trigger of the sensor\n"
+                   "until Ctrl+C; triggered sending is switched off again at the end.\n\n" +
                    link;
         case Command::Watch:
-            return "Usage: chromik-ctl watch [--count N] [link options]\n"
-                   "Requests data frames back to back and prints one tab-separated line per frame\n"
-                   "(the record file's columns, named in the first line) until Ctrl+C or N "
-                   "frames.\n\n" +
+            return "Usage: chromik-ctl watch [--count N]\n"
+                   "Requests data frames back to back and prints one tab-separated line per\n"
+                   "frame (the record file's columns, named in the first line) until Ctrl+C\n"
+                   "or N frames.\n\n" +
                    link;
         case Command::HwInfo:
-            return "Usage: chromik-ctl hwinfo [--set 0|1] -o FILE [link options]\n"
-                   "Writes the hardware information file as the program's HW INFO FILE does:\n"
-                   "firmware text, hardware words, calibration factors and offsets, and the\n"
-                   "parameters of set 0 or 1 (default 0) from the sensor's RAM.\n\n" +
+            return "Usage: chromik-ctl hwinfo [--set 0|1] -o FILE\n"
+                   "Writes the hardware information file as the program's HW INFO FILE\n"
+                   "does: firmware text, hardware words, calibration factors and offsets,\n"
+                   "and the parameters of set 0 or 1 (default 0) from the sensor's RAM.\n\n" +
                    link;
         case Command::None:
             break;
