@@ -346,6 +346,20 @@ TEST(CtlFiles, ImplausibleParametersFailTheSend) {
     EXPECT_EQ(run.err, report + report);
 }
 
+TEST(CtlFiles, AFailedEepromSaveFailsTheSend) {
+    SimProcess source;
+    // The store order is the fifth request of the send: read RAM (2), send blocks (2), store.
+    SimProcess sensor({"--fault", "silent", "--fault-every", "5"});
+    ASSERT_TRUE(source.Started() && sensor.Started());
+    const QString path = source.Dir() + "/p.ini";
+    ASSERT_EQ(RunCtl(QStringList{"get", "-o", path} + LinkArgs(source, Via::Tcp)).status, 0);
+    const CtlRun run =
+        RunCtl(QStringList{"send", "--to", "eeprom", path} + LinkArgs(sensor, Via::Tcp));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, OneLine(LinkTexts::TIMEOUT) + "\n");
+    EXPECT_TRUE(sensor.Requests().last().startsWith("55 03")) << "the store order was sent";
+}
+
 TEST(CtlWatch, PrintsOneTabSeparatedLinePerFrame) {
     SimProcess sim;
     ASSERT_TRUE(sim.Started());

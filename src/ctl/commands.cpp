@@ -21,9 +21,10 @@ QString OneLine(const QString& text) {
     return line;
 }
 
-void PrintOut(const QByteArray& bytes) {
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-    std::fflush(stdout);
+// False when standard output is gone (the reader of a pipe has ended).
+bool PrintOut(const QByteArray& bytes) {
+    const size_t size = static_cast<size_t>(bytes.size());
+    return std::fwrite(bytes.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0;
 }
 
 ExitStatus FileError(const QString& text) {
@@ -142,7 +143,7 @@ ExitStatus CtlSession::Send(ParameterSet set) {
                  .arg(result.scalarCount)
                  .arg(result.tableCount)
                  .toLatin1());
-    return result.Plausible() ? ExitStatus::Ok : ExitStatus::LinkFailure;
+    return result.Plausible() && result.saved ? ExitStatus::Ok : ExitStatus::LinkFailure;
 }
 
 bool CtlSession::RequestFrame() {
@@ -159,9 +160,9 @@ bool CtlSession::AppendRecord() {
 }
 
 ExitStatus CtlSession::Record() {
-    // As on the recording page: an existing file is replaced by the header.
-    QFile::remove(options_.file);
-    if (!AppendToFile(options_.file, RecordHeader(options_.panelId)))
+    // As on the recording page an existing file is replaced by the header; truncated,
+    // not removed, so a device or link named by mistake is not unlinked.
+    if (!WriteNewFile(options_.file, RecordHeader(options_.panelId)))
         return FileError("Record file could not be written: " + options_.file);
     return options_.triggered ? RecordTriggered() : RecordTimed();
 }
@@ -206,13 +207,13 @@ ExitStatus CtlSession::RecordTriggered() {
 }
 
 ExitStatus CtlSession::Watch() {
-    PrintOut(RecordColumns() + '\n');
+    // A reader that has gone (head, a closed pipe) ends the watch like Ctrl+C.
+    if (!PrintOut(RecordColumns() + '\n')) return ExitStatus::Ok;
     for (int n = 1; !interrupted_; ++n) {
         if (!RequestFrame()) return ExitStatus::LinkFailure;
         QByteArray line = RecordLine(frame_, QDateTime::currentDateTime());
         line.chop(2);  // CR LF of the file
-        PrintOut(line + '\n');
-        if (n == options_.count) break;
+        if (!PrintOut(line + '\n') || n == options_.count) break;
     }
     return ExitStatus::Ok;
 }

@@ -23,9 +23,9 @@ int main(int argc, char* argv[]) {
         return static_cast<int>(ExitStatus::UsageOrFile);
     }
     bool interrupted = false;
-    // Ctrl+C ends a recording or a watch at the next frame boundary, not in the middle.
-    if (options.command == Command::Record || options.command == Command::Watch)
-        OnTerminationSignal([&interrupted] { interrupted = true; });
+    // Ctrl+C ends a recording or a watch at the next frame boundary; the other commands
+    // finish their sequence first, so no set is left half sent.
+    OnTerminationSignal([&interrupted] { interrupted = true; });
     CtlSession session(options, QCoreApplication::applicationDirPath(), interrupted);
     return static_cast<int>(session.Run());
 }

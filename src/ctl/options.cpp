@@ -236,7 +236,7 @@ QString HelpText(Command command) {
                    "Prints the sensor's firmware text.\n\n" +
                    link;
         case Command::Get:
-            return "Usage: chromik-ctl get [--set 0|1] [--from ram|eeprom] -o FILE\n"
+            return "Usage: chromik-ctl get [--set 0|1] [--from ram|eeprom] -o FILE [link options]\n"
                    "Reads parameter set 0 or 1 (default 0) from the sensor's RAM (default)\n"
                    "or EEPROM and writes it as the program's parameter file (its SEND and\n"
                    "GET with FILE write and read the same). A non-zero plausibility count\n"
@@ -244,17 +244,18 @@ QString HelpText(Command command) {
                    "written all the same.\n\n" +
                    link;
         case Command::Send:
-            return "Usage: chromik-ctl send [--set 0|1] [--to ram|eeprom] [--force] FILE\n"
+            return "Usage: chromik-ctl send [--set 0|1] [--to ram|eeprom] [--force] FILE [link options]\n"
                    "Reads a parameter file and sends it to parameter set 0 or 1 (default 0)\n"
                    "in the sensor's RAM (default) or EEPROM, as the program's SEND does, and\n"
-                   "prints the sensor's plausibility counts. A file of another type or\n"
+                   "prints the sensor's plausibility counts; a failed EEPROM save gives exit\n"
+                   "status 1. A file of another type or\n"
                    "program version is refused unless --force is given. The teach rows'\n"
                    "reserved words, which no file holds, are read from the sensor first and\n"
                    "go back unchanged.\n\n" +
                    link;
         case Command::Record:
-            return "Usage: chromik-ctl record [--count N] [--interval SECONDS] -o FILE\n"
-                   "       chromik-ctl record --triggered -o FILE\n"
+            return "Usage: chromik-ctl record [--count N] [--interval SECONDS] -o FILE [link options]\n"
+                   "       chromik-ctl record --triggered -o FILE [link options]\n"
                    "Writes the record file as the recording page does, header first\n"
                    "(--panel-id TEXT adds its PANEL ID line). With --count, N frames one\n"
                    "interval apart (start to start, at least 0.25 s, default 1 s); without\n"
@@ -262,13 +263,13 @@ QString HelpText(Command command) {
                    "until Ctrl+C; triggered sending is switched off again at the end.\n\n" +
                    link;
         case Command::Watch:
-            return "Usage: chromik-ctl watch [--count N]\n"
+            return "Usage: chromik-ctl watch [--count N] [link options]\n"
                    "Requests data frames back to back and prints one tab-separated line per\n"
                    "frame (the record file's columns, named in the first line) until Ctrl+C\n"
                    "or N frames.\n\n" +
                    link;
         case Command::HwInfo:
-            return "Usage: chromik-ctl hwinfo [--set 0|1] -o FILE\n"
+            return "Usage: chromik-ctl hwinfo [--set 0|1] -o FILE [link options]\n"
                    "Writes the hardware information file as the program's HW INFO FILE\n"
                    "does: firmware text, hardware words, calibration factors and offsets,\n"
                    "and the parameters of set 0 or 1 (default 0) from the sensor's RAM.\n\n" +

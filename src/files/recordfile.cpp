@@ -23,12 +23,24 @@ QByteArray RecordLine(const MeasurementFrame& f, const QDateTime& now) {
     return line + "\r\n";
 }
 
-bool AppendToFile(const QString& path, const QByteArray& bytes) {
+namespace {
+
+bool WriteTo(const QString& path, const QByteArray& bytes, QIODevice::OpenMode mode) {
     if (path.isEmpty()) return false;
     QFile file(path);
-    if (!file.open(QIODevice::Append)) return false;
+    if (!file.open(mode)) return false;
     // A full disk must not pass for a written line.
     return file.write(bytes) == bytes.size() && file.flush();
+}
+
+}  // namespace
+
+bool AppendToFile(const QString& path, const QByteArray& bytes) {
+    return WriteTo(path, bytes, QIODevice::Append);
+}
+
+bool WriteNewFile(const QString& path, const QByteArray& bytes) {
+    return WriteTo(path, bytes, QIODevice::WriteOnly | QIODevice::Truncate);
 }
 
 RecordTime RecordTimeOf(double interval, int values) {

@@ -17,6 +17,8 @@ QByteArray RecordLine(const MeasurementFrame& frame, const QDateTime& now);
 
 // Appends bytes to the file (creating it); false when it could not be written.
 bool AppendToFile(const QString& path, const QByteArray& bytes);
+// Replaces the file's contents with bytes (created when missing).
+bool WriteNewFile(const QString& path, const QByteArray& bytes);
 
 struct RecordTime {
     long long days, hours, minutes;

@@ -49,8 +49,9 @@ TransferResult SendParameterBlocks(SensorLink& link, const ParameterSet& set, in
         return result;
     if (!SendBlock(link, TableBlockParam(s), TableWords(set.table), result.tableCount))
         return result;
-    // The answer to the store order is not examined.
-    if (memory == MemorySelect::Eeprom) link.Request({.order = ORDER_SAVE_EEPROM});
+    // The program goes on after a failed store order (it has been reported); a script
+    // needs to know.
+    if (memory == MemorySelect::Eeprom) result.saved = link.Request({.order = ORDER_SAVE_EEPROM});
     result.ok = true;
     return result;
 }

@@ -26,7 +26,8 @@ uint16_t ReportSensorCount(SensorLink& link, const QString& memoryText);
 bool ReadFirmwareId(SensorLink& link);
 
 struct TransferResult {
-    bool ok = false;  // every transaction succeeded (failures are already reported)
+    bool ok = false;  // both blocks went through (failures are already reported)
+    bool saved = true;  // a send to EEPROM: the store order was answered
     // The sensor's plausibility counts: the scalar and table blocks of a send, the
     // EEPROM load of a get.
     uint16_t scalarCount = 0;
