@@ -89,6 +89,7 @@ CloudView::CloudView(QCustomPlot* plot, const TeachRecordStore& store, RecordVie
     cursor_->setStyle(QCPItemTracer::tsCrosshair);
     cursor_->setPen(QPen(Qt::black, 1));
     cursor_->position->setCoords(0, 0);
+    cursor_->setVisible(false);  // until there is a point to show
     plot_->plotLayout()->insertRow(0);
     title_ = new QCPTextElement(plot_, "", QFont(plot_->font().family(), 8));
     plot_->plotLayout()->addElement(0, 0, title_);
@@ -128,12 +129,14 @@ void CloudView::AddDot(const RecordedPoint& point) { cloud_->AddDot(InView(point
 
 void CloudView::Clear() {
     cloud_->Invalidate();
+    cursor_->setVisible(false);
     ReplotAll();
 }
 
 void CloudView::SetCursor(const RecordedPoint& point) {
     const ViewCoordinates c = InView(point, view_);
     cursor_->position->setCoords(c.a, c.b);
+    cursor_->setVisible(true);
 }
 
 ViewCoordinates CloudView::Cursor() const {
