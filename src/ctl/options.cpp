@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "link/settings.h"
+
 namespace {
 
 // Commands an option belongs to, as bits.
@@ -36,9 +38,8 @@ bool ToInt(const QString& text, int low, int high, int& out) {
 }
 
 bool SetBaud(CtlOptions& o, const QString& text) {
-    static const int rates[] = {9600, 19200, 38400, 57600, 115200};
-    for (int i = 0; i < 5; ++i)
-        if (text == QString::number(rates[i])) {
+    for (int i = 0; i < BAUD_RATE_COUNT; ++i)
+        if (text == QString::number(BAUD_RATES[i])) {
             o.baudIndex = static_cast<uint16_t>(i);
             return true;
         }

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 int BaudRate(int baudIndex) {
-    static const int rates[] = {9600, 19200, 38400, 57600, 115200};
-    return baudIndex >= 0 && baudIndex < 5 ? rates[baudIndex] : 115200;
+    return baudIndex >= 0 && baudIndex < BAUD_RATE_COUNT ? BAUD_RATES[baudIndex]
+                                                          : BAUD_RATES[BAUD_RATE_COUNT - 1];
 }
 
 QString ComPortDevice(int comPort, const QString& programDir) {

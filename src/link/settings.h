@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <iterator>
 
 enum Protocol : uint16_t { PROTOCOL_RS232 = 0, PROTOCOL_TCP = 1 };
 
@@ -13,6 +14,9 @@ struct LinkSettings {
     QString ipAddress;
     QString portNumber = "10001";
 };
+
+constexpr int BAUD_RATES[] = {9600, 19200, 38400, 57600, 115200};
+constexpr int BAUD_RATE_COUNT = static_cast<int>(std::size(BAUD_RATES));
 
 // Baud rate of a baud-rate index; unknown indices give 115200.
 int BaudRate(int baudIndex);
