@@ -148,8 +148,7 @@ ExitStatus CtlSession::Send(ParameterSet set) {
 
 bool CtlSession::RequestFrame() {
     if (!link_.Request({.order = ORDER_GET_DATA})) return false;
-    link_.CopyToMeasurement();
-    DecodeMeasurementFrame(link_.buffers.measurementWords, frame_);
+    TakeDataFrame(link_, frame_);
     return true;
 }
 
@@ -193,8 +192,7 @@ ExitStatus CtlSession::RecordTriggered() {
             if (r != ReceiveResult::Frame)
                 status = ExitStatus::LinkFailure;
             else {
-                link_.CopyToMeasurement();
-                DecodeMeasurementFrame(link_.buffers.measurementWords, frame_);
+                TakeDataFrame(link_, frame_);
                 if (!AppendRecord()) status = ExitStatus::UsageOrFile;
             }
         }

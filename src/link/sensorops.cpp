@@ -32,6 +32,11 @@ uint16_t ReportSensorCount(SensorLink& link, const QString& memoryText) {
     return count;
 }
 
+void TakeDataFrame(SensorLink& link, MeasurementFrame& frame) {
+    link.CopyToMeasurement();
+    DecodeMeasurementFrame(link.buffers.measurementWords, frame);
+}
+
 bool ReadFirmwareId(SensorLink& link) {
     if (!link.Request({.order = ORDER_GET_FIRMWARE})) return false;
     const uint8_t* text = link.buffers.receive + HEADER_BYTES;

@@ -7,6 +7,7 @@
 
 #include "core/calibrationvalues.h"
 #include "core/flags.h"
+#include "core/measurement.h"
 #include "core/parameterset.h"
 
 class SensorLink;
@@ -24,6 +25,10 @@ uint16_t ReportSensorCount(SensorLink& link, const QString& memoryText);
 
 // ORDER_GET_FIRMWARE; the text (at most 71 characters) goes to link.firmwareId.
 bool ReadFirmwareId(SensorLink& link);
+
+// The data frame that stands in the receive frame into measurementWords and frame. A
+// shorter answer leaves the words behind it as they were.
+void TakeDataFrame(SensorLink& link, MeasurementFrame& frame);
 
 struct TransferResult {
     bool ok = false;  // both blocks went through (failures are already reported)

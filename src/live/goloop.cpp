@@ -3,6 +3,7 @@
 #include "core/flags.h"
 #include "core/parameterset.h"
 #include "link/link.h"
+#include "link/sensorops.h"
 #include "live/livedisplays.h"
 #include "params/transfer.h"
 
@@ -10,10 +11,7 @@ AcquisitionLoop::AcquisitionLoop(SensorLink& link, ProgramFlags& flags, const Pa
                                  LiveDisplays& displays, ParameterTransfer& transfer)
     : link_(link), flags_(flags), record_(record), displays_(displays), transfer_(transfer) {}
 
-void AcquisitionLoop::DecodeDataFrame() {
-    link_.CopyToMeasurement();
-    DecodeMeasurementFrame(link_.buffers.measurementWords, frame);
-}
+void AcquisitionLoop::DecodeDataFrame() { TakeDataFrame(link_, frame); }
 
 int AcquisitionLoop::EvaluationMode() const { return record_.scalars.evaluationMode; }
 
