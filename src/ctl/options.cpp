@@ -21,7 +21,7 @@ const CommandName COMMANDS[] = {{"identify", Command::Identify}, {"get", Command
 // Sets a value; false when the value is not acceptable.
 using Setter = std::function<bool(CtlOptions&, const QString&)>;
 
-struct OptionSpec {
+struct OptionRule {
     QString name;
     bool takesValue;
     unsigned commands;
@@ -68,8 +68,8 @@ bool SetMemory(CtlOptions& o, const QString& text) {
 const unsigned TRANSFERS = Bit(Command::Get) | Bit(Command::Send) | Bit(Command::HwInfo);
 const unsigned WRITERS = Bit(Command::Get) | Bit(Command::Record) | Bit(Command::HwInfo);
 
-const QList<OptionSpec>& Specs() {
-    static const QList<OptionSpec> specs = {
+const QList<OptionRule>& Rules() {
+    static const QList<OptionRule> rules = {
         {"--com", true, ALL_COMMANDS,
          [](CtlOptions& o, const QString& v) {
              int n = 0;
@@ -115,13 +115,12 @@ const QList<OptionSpec>& Specs() {
              return true;
          }},
     };
-    return specs;
+    return rules;
 }
 
-const OptionSpec* FindSpec(const QString& name) {
-    const QString canonical = name == "--output" ? "-o" : name;
-    for (const OptionSpec& spec : Specs())
-        if (spec.name == canonical) return &spec;
+const OptionRule* FindRule(const QString& name) {
+    for (const OptionRule& rule : Rules())
+        if (rule.name == name) return &rule;
     return nullptr;
 }
 
@@ -182,20 +181,20 @@ QString TakeOption(const QStringList& args, qsizetype& i, CtlOptions& o, ParseSt
         value = name.mid(equals + 1);
         name = name.left(equals);
     }
-    const OptionSpec* spec = FindSpec(name);
+    const OptionRule* rule = FindRule(name);
     // Link options may also stand before the command.
     const bool allowed =
-        spec && (spec->commands == ALL_COMMANDS ||
-                 (o.command != Command::None && (spec->commands & Bit(o.command))));
+        rule && (rule->commands == ALL_COMMANDS ||
+                 (o.command != Command::None && (rule->commands & Bit(o.command))));
     if (!allowed)
         return "unknown option '" + name + "'" +
                (o.command == Command::None ? QString() : " for " + NameOf(o.command));
-    if (spec->takesValue && !inlineValue) {
+    if (rule->takesValue && !inlineValue) {
         if (i + 1 >= args.size()) return name + " needs a value";
         value = args[++i];
     }
-    if (!spec->set(o, value)) return "bad value '" + value + "' for " + name;
-    if (spec->selectsLink) ++state.linkOptions;
+    if (!rule->set(o, value)) return "bad value '" + value + "' for " + name;
+    if (rule->selectsLink) ++state.linkOptions;
     state.timed |= name == "--count" || name == "--interval";
     return {};
 }
