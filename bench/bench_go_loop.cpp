@@ -113,7 +113,7 @@ void BenchGraphsOverSerial() {
         rig.program.window.show();
         ShowGraphPage(rig.program, page, true);
         const Figures go = RunGo(rig.program, 3.0, 1L << 40);
-        const double bound = 115200.0 / 10.0 / 56.0;
+        const double bound = SERIAL_FRAME_BOUND;
         std::printf(
             "GO over the pseudo-terminal, %s page live: %.1f frames/s, %.1f %% of the %.1f "
             "bound (target >= 95 %%)\n",
@@ -186,7 +186,7 @@ int main(int argc, char** argv) {
         rig.program.window.show();
         const Figures go = RunGo(rig.program, 3.0, 1L << 40);
         const Figures bare = RunBare(rig.program, 3.0);
-        const double bound = 115200.0 / 10.0 / 56.0;
+        const double bound = SERIAL_FRAME_BOUND;
         std::printf(
             "GO loop over the pseudo-terminal at 115200 Bd: %.1f frames/s, bound %.1f, "
             "%.1f %% (target >= 95 %%)\n",

@@ -71,7 +71,10 @@ double BareRate(Program& p, double seconds) {
     return frames / (clock.nsecsElapsed() / 1e9);
 }
 
-void ShowTeachp2(Rig& rig) {
+// Connected over TCP or the pseudo-terminal, TEACHP2 shown at 1280x800.
+void ShowTeachp2(Rig& rig, bool tcp) {
+    tcp ? rig.SelectTcp() : rig.SelectSerial();
+    rig.program.comm.TryToConnect();
     rig.program.window.resize(1280, 800);
     rig.program.window.show();
     rig.program.panels.mainUi.ButtonTeachRecVal->click();
@@ -97,9 +100,7 @@ double PickMillis(Program& p, bool atNewest) {
 
 void BenchTcp() {
     Rig rig;
-    rig.SelectTcp();
-    rig.program.comm.TryToConnect();
-    ShowTeachp2(rig);
+    ShowTeachp2(rig, true);
     const Progress run = Record(rig, 600.0);
     const int total = rig.program.recordTeach.Store().Count();
     if (total != TeachRecordStore::CAPACITY)
@@ -125,12 +126,10 @@ void BenchTcp() {
 
 void BenchSerial() {
     Rig rig;
-    rig.SelectSerial();
-    rig.program.comm.TryToConnect();
-    ShowTeachp2(rig);
+    ShowTeachp2(rig, false);
     const Progress run = Record(rig, 3.0);
     const double rate = rig.program.recordTeach.Store().Count() / run.wall;
-    const double bound = 115200.0 / 10.0 / 56.0;
+    const double bound = SERIAL_FRAME_BOUND;
     std::printf("recording over the pseudo-terminal: %.1f frames/s, %.1f %% of the %.1f bound "
                 "(target >= 95 %%)\n",
                 rate, 100.0 * rate / bound, bound);

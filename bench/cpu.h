@@ -1,5 +1,6 @@
 #pragma once
-// CPU time and resident memory of this process, for the benchmarks' figures.
+// CPU time and resident memory of this process, and the serial line's bound, for the
+// benchmarks' figures.
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -19,3 +20,7 @@ inline double ResidentMiB() {
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.size() > 1 ? fields[1].toDouble() * sysconf(_SC_PAGESIZE) / (1024.0 * 1024.0) : 0;
 }
+
+// Data frames per second that 115200 Bd can carry: 10 bits a byte, 56 bytes a data
+// request and its answer.
+constexpr double SERIAL_FRAME_BOUND = 115200.0 / 10.0 / 56.0;

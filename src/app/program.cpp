@@ -36,7 +36,7 @@ Program::Program(Platform& platform, QString programDir)
       recording(panels, link, flags, commandBar, acquisition, displays, graphs, platform,
                 paths.recordFile),
       scopeDisplay(panels, scope, paramControls, parameterSet),
-      scopeScan(panels, link, flags, scope, scopeDisplay, commandBar),
+      scopeScan(panels, link, scope, scopeDisplay, commandBar),
       scopePrint(panels, platform),
       programDir_(std::move(programDir)) {
     for (int i = 0; i < HELP_TABLE_COUNT; ++i) {

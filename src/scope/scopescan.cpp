@@ -1,17 +1,14 @@
 #include "scope/scopescan.h"
 
 #include "core/buttons.h"
-#include "core/flags.h"
 #include "link/link.h"
 #include "scope/scopedisplay.h"
 
-ScopeAcquisition::ScopeAcquisition(Panels& panels, SensorLink& link, ProgramFlags& flags,
-                                   ScopeState& state, ScopeDisplay& display,
-                                   CommandButtons& buttons)
+ScopeAcquisition::ScopeAcquisition(Panels& panels, SensorLink& link, ScopeState& state,
+                                   ScopeDisplay& display, CommandButtons& buttons)
     : panels_(panels),
       ui_(panels.mainUi),
       link_(link),
-      flags_(flags),
       state_(state),
       display_(display),
       buttons_(buttons) {

@@ -8,7 +8,6 @@
 #include "scope/scopemath.h"
 #include "ui/panels.h"
 
-struct ProgramFlags;
 class SensorLink;
 class CommandButtons;
 class ScopeDisplay;
@@ -25,8 +24,8 @@ struct ScanSettings {
 class ScopeAcquisition : public QObject {
     Q_OBJECT
   public:
-    ScopeAcquisition(Panels& panels, SensorLink& link, ProgramFlags& flags, ScopeState& state,
-                     ScopeDisplay& display, CommandButtons& buttons);
+    ScopeAcquisition(Panels& panels, SensorLink& link, ScopeState& state, ScopeDisplay& display,
+                     CommandButtons& buttons);
 
     // Asks the sensor for its cycle time and shows it with the scan frequency.
     void GetCycleTime();
@@ -49,7 +48,6 @@ class ScopeAcquisition : public QObject {
     Panels& panels_;
     Ui::MAINP& ui_;
     SensorLink& link_;
-    ProgramFlags& flags_;
     ScopeState& state_;
     ScopeDisplay& display_;
     CommandButtons& buttons_;
